@@ -1,0 +1,77 @@
+#include "app/DemoApplication.h"
+
+#include "app/AppGlobals.h"
+#include "app/DemoFontSetup.h"
+#include "app/DriverPrompt.h"
+#include "app/MyEventReceiver.h"
+#include "ime/CIrrInputMethod.h"
+
+using namespace irr;
+
+namespace
+{
+
+void createDemoElements(gui::IGUIEnvironment* env)
+{
+    env->addButton(core::rect<s32>(10, 210, 110, 242), 0, 101, L"Quit", L"Exits Program");
+    env->addButton(core::rect<s32>(10, 250, 110, 282), 0, 102, L"New Window",
+                   L"Launches a new Window");
+    env->addButton(core::rect<s32>(10, 290, 110, 322), 0, 103, L"File Open", L"Opens a file");
+
+    env->addStaticText(L"Transparent Control:", core::rect<s32>(150, 20, 350, 40), true, true, 0,
+                       -1, false);
+    gui::IGUIScrollBar* scrollbar =
+        env->addScrollBar(true, core::rect<s32>(150, 45, 350, 60), 0, 104);
+
+    env->addStaticText(L"Logging ListBox:", core::rect<s32>(50, 80, 250, 100), true, true, 0, -1,
+                       false);
+    AppLogListBox = env->addListBox(core::rect<s32>(50, 110, 250, 180), 0, -1, false);
+
+    scrollbar->setMax(255);
+    scrollbar->setPos(env->getSkin()->getColor(gui::EGDC_WINDOW).getAlpha());
+}
+
+} // namespace
+
+int runDemo(std::istream& in, std::ostream& out)
+{
+    video::E_DRIVER_TYPE driverType;
+    if (!promptForDriver(in, out, driverType))
+        return 1;
+
+    AppDevice = createDevice(driverType, core::dimension2d<u32>(640, 480), 16, false, false, false,
+                             0);
+    if (!AppDevice)
+        return 1;
+
+    MyEventReceiver receiver;
+    AppDevice->setEventReceiver(&receiver);
+    AppDevice->setWindowCaption(L"Irrlicht Engine - Multilingual GUI Demo");
+
+    video::IVideoDriver* driver = AppDevice->getVideoDriver();
+    AppGuiEnvironment = AppDevice->getGUIEnvironment();
+
+    CIrrInputMethod* inputMethod = new CIrrInputMethod();
+
+    gui::IGUISkin* skin = AppGuiEnvironment->getSkin();
+    setUpDemoFonts(AppDevice, skin);
+
+    createDemoElements(AppGuiEnvironment);
+
+    if (inputMethod->run())
+    {
+        while (driver)
+        {
+            driver->beginScene(true, true, video::SColor(0, 200, 200, 200));
+            AppGuiEnvironment->drawAll();
+            driver->endScene();
+            if (!inputMethod->run())
+                break;
+        }
+    }
+
+    inputMethod->drop();
+    AppDevice->drop();
+    // The receiver outlives the device; nothing can reach it after this point.
+    return 0;
+}

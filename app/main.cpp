@@ -1,0 +1,8 @@
+#include "app/DemoApplication.h"
+
+#include <iostream>
+
+int main()
+{
+    return runDemo(std::cin, std::cout);
+}

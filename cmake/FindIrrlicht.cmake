@@ -1,0 +1,15 @@
+# Debian ships the engine without a CMake or pkg-config file: headers in
+# /usr/include/irrlicht, the library as libIrrlicht.
+find_path(Irrlicht_INCLUDE_DIR irrlicht.h PATH_SUFFIXES irrlicht)
+find_library(Irrlicht_LIBRARY NAMES Irrlicht)
+
+include(FindPackageHandleStandardArgs)
+find_package_handle_standard_args(Irrlicht REQUIRED_VARS Irrlicht_LIBRARY Irrlicht_INCLUDE_DIR)
+
+if(Irrlicht_FOUND AND NOT TARGET Irrlicht::Irrlicht)
+    add_library(Irrlicht::Irrlicht UNKNOWN IMPORTED)
+    set_target_properties(Irrlicht::Irrlicht PROPERTIES
+        IMPORTED_LOCATION "${Irrlicht_LIBRARY}"
+        INTERFACE_INCLUDE_DIRECTORIES "${Irrlicht_INCLUDE_DIR}")
+endif()
+mark_as_advanced(Irrlicht_INCLUDE_DIR Irrlicht_LIBRARY)

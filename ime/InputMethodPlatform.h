@@ -1,0 +1,57 @@
+#ifndef IME_INPUT_METHOD_PLATFORM_H_INCLUDED
+#define IME_INPUT_METHOD_PLATFORM_H_INCLUDED
+
+#include <irrlicht.h>
+
+namespace irr
+{
+namespace ime
+{
+
+//! What the pump needs to know about a window-system message after it was dispatched.
+enum E_PLATFORM_MESSAGE_TYPE
+{
+    //! Anything the pump does not look at.
+    EPMT_OTHER = 0,
+    //! The input method's composition changed; see SPlatformMessage::HasResultString.
+    EPMT_IME_COMPOSITION,
+    //! The program has been asked to end.
+    EPMT_QUIT
+};
+
+struct SPlatformMessage
+{
+    E_PLATFORM_MESSAGE_TYPE Type;
+    //! For EPMT_IME_COMPOSITION: a string was committed and can be read with
+    //! getCompositionResult while this message is the current one.
+    bool HasResultString;
+};
+
+//! Removes the next pending window-system message, translates it and hands it
+//! to its window (the engine), then describes it in message. Returns false
+//! when nothing was pending. The device is the engine device whose window
+//! receives the messages; it may be null.
+bool peekAndDispatchMessage(IrrlichtDevice* device, SPlatformMessage& message);
+
+//! Reads the string committed with the current composition message, as
+//! multibyte text in the user's locale, not zero-terminated. With a null
+//! buffer returns the length in bytes; otherwise copies at most bufferSize
+//! bytes and returns the number copied. Negative on error.
+s32 getCompositionResult(c8* buffer, u32 bufferSize);
+
+//! Places the composition window of the focused window at a client-area point.
+void setCompositionWindowPos(s32 x, s32 y);
+
+//! Switches the input method of the focused window off.
+void closeInputMethod();
+
+//! Milliseconds from an arbitrary origin; wraps around at 2^32.
+u32 getTickCount();
+
+//! Makes getTickCount return a fixed value until disabled again (for tests).
+void setTickCountOverride(bool enabled, u32 milliseconds = 0);
+
+} // end namespace ime
+} // end namespace irr
+
+#endif

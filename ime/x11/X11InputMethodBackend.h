@@ -1,0 +1,31 @@
+#ifndef IME_X11_INPUT_METHOD_BACKEND_H_INCLUDED
+#define IME_X11_INPUT_METHOD_BACKEND_H_INCLUDED
+
+#include <irrlicht.h>
+
+namespace irr
+{
+namespace ime
+{
+namespace x11
+{
+
+//! Queues a string as if the input method had just committed it: multibyte
+//! text in the user's locale. The pump picks it up in its next run.
+void queueCommittedString(const c8* bytes, u32 length);
+
+//! Queues a request to end the program behind whatever is already queued.
+void queueQuitRequest();
+
+//! The last point given to setCompositionWindowPos, in window coordinates.
+//! False while none was given.
+bool getCompositionWindowPos(s32& x, s32& y);
+
+//! How often closeInputMethod was called since the program started.
+u32 getInputMethodCloseCount();
+
+} // end namespace x11
+} // end namespace ime
+} // end namespace irr
+
+#endif
