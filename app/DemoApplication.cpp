@@ -39,8 +39,8 @@ int runDemo(std::istream& in, std::ostream& out)
     if (!promptForDriver(in, out, driverType))
         return 1;
 
-    AppDevice = createDevice(driverType, core::dimension2d<u32>(640, 480), 16, false, false, false,
-                             0);
+    AppDevice =
+        createDevice(driverType, core::dimension2d<u32>(640, 480), 16, false, false, false, 0);
     if (!AppDevice)
         return 1;
 

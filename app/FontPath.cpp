@@ -11,8 +11,7 @@ bool buildFontPath(const char* workingDirectory, char (&buffer)[FontPathBufferSi
     if (!workingDirectory)
         workingDirectory = "";
 
-    const int written =
-        snprintf(buffer, sizeof(buffer), "%s%s", workingDirectory, FontPathSuffix);
+    const int written = snprintf(buffer, sizeof(buffer), "%s%s", workingDirectory, FontPathSuffix);
     if (written < 0 || (size_t)written >= sizeof(buffer))
     {
         memset(buffer, 0, sizeof(buffer));

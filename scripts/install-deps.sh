@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need on Debian 12, and generates
+# the Japanese locales the tests use. Does nothing when all is there already.
+set -euo pipefail
+
+packages=(
+    build-essential cmake pkg-config
+    libirrlicht-dev libfreetype-dev libx11-dev libgl1-mesa-dri
+    libgtest-dev libbenchmark-dev
+    fonts-ipafont-gothic
+    xvfb xauth xdotool x11-utils xclip imagemagick
+    locales
+    g++-mingw-w64-x86-64
+    valgrind clang-format
+)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+have_locale() {
+    locale -a 2>/dev/null | tr '[:upper:]' '[:lower:]' | sed 's/-//g' | grep -qx "$1"
+}
+need_gen=0
+for entry in "ja_JP.UTF-8 UTF-8:ja_jp.utf8" "ja_JP.EUC-JP EUC-JP:ja_jp.eucjp"; do
+    line=${entry%%:*}
+    name=${entry##*:}
+    if ! have_locale "$name"; then
+        if ! grep -qx "$line" /etc/locale.gen 2>/dev/null; then
+            echo "$line" | as_root tee -a /etc/locale.gen >/dev/null
+        fi
+        need_gen=1
+    fi
+done
+if [ "$need_gen" -eq 1 ]; then
+    as_root locale-gen >/dev/null
+fi

@@ -1,0 +1,41 @@
+#ifndef TESTS_SUPPORT_SCOPED_APP_DEVICE_H_INCLUDED
+#define TESTS_SUPPORT_SCOPED_APP_DEVICE_H_INCLUDED
+
+#include <irrlicht.h>
+
+namespace testsupport
+{
+
+//! A real engine device of the given driver (640x480), made the application's
+//! AppDevice and AppGuiEnvironment while the object lives; the globals are
+//! reset and the device dropped afterwards. Drivers other than EDT_NULL open
+//! a window on a private virtual X server.
+class ScopedAppDevice
+{
+public:
+    explicit ScopedAppDevice(irr::video::E_DRIVER_TYPE type = irr::video::EDT_NULL);
+    ~ScopedAppDevice();
+
+    irr::IrrlichtDevice* device() const { return Device; }
+    irr::video::IVideoDriver* driver() const { return Device->getVideoDriver(); }
+    irr::gui::IGUIEnvironment* gui() const { return Device->getGUIEnvironment(); }
+
+    //! Draws one frame of the GUI (clear colour like the demo's, opaque) and
+    //! returns the pixel colour at (x, y) of what was drawn.
+    void drawFrame(irr::video::SColor clear = irr::video::SColor(255, 200, 200, 200));
+    //! The back buffer after drawFrame, as ARGB; alpha forced to 255.
+    irr::video::SColor pixel(irr::s32 x, irr::s32 y);
+    //! Takes a fresh screenshot for pixel(); called by drawFrame.
+    void captureScreen();
+
+private:
+    ScopedAppDevice(const ScopedAppDevice&);
+    ScopedAppDevice& operator=(const ScopedAppDevice&);
+
+    irr::IrrlichtDevice* Device;
+    irr::video::IImage* Screen;
+};
+
+} // namespace testsupport
+
+#endif

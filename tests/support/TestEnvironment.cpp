@@ -1,0 +1,55 @@
+#include "support/TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+
+namespace testsupport
+{
+
+ScopedUserLocale::ScopedUserLocale(const char* name) : HadValue(false)
+{
+    if (const char* old = getenv("LC_ALL"))
+    {
+        HadValue = true;
+        OldValue = old;
+    }
+    setenv("LC_ALL", name, 1);
+    // Check that the system knows the locale, then go back to "C": the code
+    // under test is what switches to the user's locale.
+    const char* applied = setlocale(LC_ALL, "");
+    EXPECT_TRUE(applied != 0) << "locale " << name
+                              << " is not installed (scripts/install-deps.sh generates it)";
+    setlocale(LC_ALL, "C");
+}
+
+ScopedUserLocale::~ScopedUserLocale()
+{
+    if (HadValue)
+        setenv("LC_ALL", OldValue.c_str(), 1);
+    else
+        unsetenv("LC_ALL");
+    setlocale(LC_ALL, "C");
+}
+
+TemporaryDirectory::TemporaryDirectory()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "mlgui-test-XXXXXX").string();
+    if (mkdtemp(&pattern[0]))
+        Path = pattern;
+    else
+        ADD_FAILURE() << "mkdtemp failed";
+}
+
+TemporaryDirectory::~TemporaryDirectory()
+{
+    if (!Path.empty())
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(Path, ignored);
+    }
+}
+
+} // namespace testsupport

@@ -1,0 +1,49 @@
+#ifndef TESTS_SUPPORT_TEST_ENVIRONMENT_H_INCLUDED
+#define TESTS_SUPPORT_TEST_ENVIRONMENT_H_INCLUDED
+
+#include <string>
+
+namespace testsupport
+{
+
+//! Debian's IPA Gothic, the font the demo ships with.
+inline const char* ipaFontPath()
+{
+    return MLGUI_IPA_FONT;
+}
+
+//! The demo program built beside the tests.
+inline const char* demoBinaryPath()
+{
+    return MLGUI_DEMO_BINARY;
+}
+
+//! Makes name the user's default locale (what setlocale(LC_ALL, "") picks)
+//! while the object lives. Fails the test when the locale is not installed.
+class ScopedUserLocale
+{
+public:
+    explicit ScopedUserLocale(const char* name);
+    ~ScopedUserLocale();
+
+private:
+    bool HadValue;
+    std::string OldValue;
+};
+
+//! A fresh empty directory below the system's temporary directory, removed
+//! with everything in it when the object ends.
+class TemporaryDirectory
+{
+public:
+    TemporaryDirectory();
+    ~TemporaryDirectory();
+    const std::string& path() const { return Path; }
+
+private:
+    std::string Path;
+};
+
+} // namespace testsupport
+
+#endif
