@@ -1,0 +1,114 @@
+#include "support/XWindowProbe.h"
+
+#include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+#include <time.h>
+
+namespace testsupport
+{
+
+XWindowProbe::XWindowProbe() : Dpy(XOpenDisplay(0))
+{
+    if (!Dpy)
+        ADD_FAILURE() << "cannot open the X display";
+}
+
+XWindowProbe::~XWindowProbe()
+{
+    if (Dpy)
+        XCloseDisplay(Dpy);
+}
+
+std::string XWindowProbe::windowName(XWindowId w)
+{
+    std::string name;
+    Atom utf8 = XInternAtom(Dpy, "UTF8_STRING", False);
+    Atom netName = XInternAtom(Dpy, "_NET_WM_NAME", False);
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = 0;
+    if (XGetWindowProperty(Dpy, w, netName, 0, 1024, False, utf8, &type, &format, &count, &after,
+                           &data) == Success &&
+        data)
+    {
+        name.assign((const char*)data, count);
+        XFree(data);
+        if (!name.empty())
+            return name;
+    }
+    XTextProperty text;
+    if (XGetWMName(Dpy, w, &text) && text.value)
+    {
+        name.assign((const char*)text.value, text.nitems);
+        XFree(text.value);
+    }
+    return name;
+}
+
+XWindowId XWindowProbe::waitForWindow(const std::string& name, int timeoutMs)
+{
+    if (!Dpy)
+        return 0;
+    for (int waited = 0; waited <= timeoutMs; waited += 20)
+    {
+        Window root, parent, *children = 0;
+        unsigned int count = 0;
+        if (XQueryTree(Dpy, DefaultRootWindow(Dpy), &root, &parent, &children, &count))
+        {
+            Window found = 0;
+            for (unsigned int i = 0; i < count && !found; ++i)
+            {
+                XWindowAttributes attributes;
+                if (XGetWindowAttributes(Dpy, children[i], &attributes) &&
+                    attributes.map_state == IsViewable && windowName(children[i]) == name)
+                    found = children[i];
+            }
+            if (children)
+                XFree(children);
+            if (found)
+                return found;
+        }
+        timespec pause = {0, 20 * 1000 * 1000};
+        nanosleep(&pause, 0);
+    }
+    return 0;
+}
+
+bool XWindowProbe::windowSize(XWindowId w, int& width, int& height)
+{
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(Dpy, w, &attributes))
+        return false;
+    width = attributes.width;
+    height = attributes.height;
+    return true;
+}
+
+void XWindowProbe::sendDeleteWindow(XWindowId w)
+{
+    XEvent event = {};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = w;
+    event.xclient.message_type = XInternAtom(Dpy, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = (long)XInternAtom(Dpy, "WM_DELETE_WINDOW", False);
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(Dpy, w, False, NoEventMask, &event);
+    XFlush(Dpy);
+}
+
+unsigned long XWindowProbe::pixel(XWindowId w, int x, int y)
+{
+    XImage* image = XGetImage(Dpy, w, x, y, 1, 1, AllPlanes, ZPixmap);
+    if (!image)
+        return 0;
+    const unsigned long value = XGetPixel(image, 0, 0) & 0xFFFFFF;
+    XDestroyImage(image);
+    return value;
+}
+
+} // namespace testsupport
