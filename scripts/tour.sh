@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# A scripted tour of the demo in a private virtual X server: starts the demo
+# in WORKDIR with Burning's software renderer, drives it with xdotool and
+# saves a PNG screenshot after each step into SHOTDIR. Exits 0 when the demo
+# ended with exit code 0 after "Quit".
+# Usage: tour.sh DEMO WORKDIR SHOTDIR
+set -euo pipefail
+demo=$1
+work=$2
+shots=$3
+mkdir -p "$shots"
+rm -f "$shots"/*.png
+
+# A private X server; -displayfd picks a free display number.
+fifo=$(mktemp -u)
+mkfifo "$fifo"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
+xvfb=$!
+read -r number <"$fifo"
+rm -f "$fifo"
+export DISPLAY=":$number"
+demo_pid=
+cleanup() {
+    [ -n "$demo_pid" ] && kill "$demo_pid" 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+# Japanese names in the working directory are UTF-8: run in that locale.
+export LC_ALL=ja_JP.UTF-8
+cd "$work"
+echo e | "$demo" >/dev/null &
+demo_pid=$!
+
+win=
+for _ in $(seq 100); do
+    win=$(xdotool search --name "^Irrlicht Engine - Multilingual GUI Demo$" 2>/dev/null | head -1) || true
+    [ -n "$win" ] && break
+    sleep 0.1
+done
+[ -n "$win" ] || { echo "the demo window did not appear" >&2; exit 1; }
+xdotool windowfocus --sync "$win" 2>/dev/null || true
+
+step=0
+shot() {
+    sleep 0.4
+    step=$((step + 1))
+    local file
+    file=$(printf '%s/%02d-%s.png' "$shots" "$step" "$1")
+    import -window "$win" "$file"
+    echo "  $file"
+}
+click() { xdotool mousemove --window "$win" "$1" "$2" click 1; }
+
+echo "Tour screenshots:"
+shot start
+xdotool mousemove --window "$win" 60 226
+sleep 1.5
+shot quit-tooltip
+
+click 60 226
+for _ in $(seq 50); do
+    kill -0 "$demo_pid" 2>/dev/null || break
+    sleep 0.1
+done
+status=0
+wait "$demo_pid" || status=$?
+demo_pid=
+echo "The demo ended with exit code $status."
+exit "$status"
