@@ -1,0 +1,20 @@
+#ifndef GUI_DIALOG_LENIENT_MULTIBYTE_DECODER_H_INCLUDED
+#define GUI_DIALOG_LENIENT_MULTIBYTE_DECODER_H_INCLUDED
+
+#include <irrlicht.h>
+
+namespace irr
+{
+namespace gui
+{
+
+//! Decodes length bytes of multibyte text in the process's current locale.
+//! Unlike mbstowcs it never gives up: each byte that does not start a valid
+//! character becomes U+FFFD and decoding goes on after it, so a name written
+//! in another encoding is still shown, with its readable parts intact.
+core::stringw decodeMultibyteLeniently(const c8* text, u32 length);
+
+} // end namespace gui
+} // end namespace irr
+
+#endif
