@@ -1,7 +1,12 @@
 #!/usr/bin/env bash
-# Configures (once) and builds into build/. Extra arguments go to CMake's
-# configure step, e.g. -DMLGUI_WERROR=ON.
+# Configures (once) and builds into build/ with warnings as errors. Arguments
+# name the targets to build; none builds everything. The demo and the tests
+# share one configuration, so switching between them rebuilds nothing.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build "$root/build" -j"$(nproc)"
+if [ ! -f "$root/build/CMakeCache.txt" ]; then
+    cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMLGUI_WERROR=ON >/dev/null
+fi
+targets=()
+for t in "$@"; do targets+=(--target "$t"); done
+cmake --build "$root/build" -j"$(nproc)" "${targets[@]}"

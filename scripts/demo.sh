@@ -6,7 +6,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
-"$root/scripts/build.sh" -DMLGUI_BUILD_TESTS=OFF >/dev/null
+"$root/scripts/build.sh" multilingual-demo >/dev/null
 work="$root/demo-work"
 "$root/scripts/prepare-workdir.sh" "$work"
 

@@ -3,6 +3,6 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
-"$root/scripts/build.sh" -DMLGUI_WERROR=ON
+"$root/scripts/build.sh"
 cd "$root/build"
 ctest --output-on-failure -j"$(nproc)"
