@@ -1,0 +1,250 @@
+#include "gui/font/CGUITTFont.h"
+
+#include "app/AppGlobals.h"
+
+namespace irr
+{
+namespace gui
+{
+
+CGUITTFont::CGUITTFont()
+    : AntiAlias(false), Transparency(false), Size(0), Attached(false), Driver(0), Face(0),
+      KerningWidth(0), KerningHeight(0)
+{
+    if (AppGuiEnvironment)
+        Driver = AppGuiEnvironment->getVideoDriver();
+    if (Driver)
+        Driver->grab();
+}
+
+CGUITTFont::~CGUITTFont()
+{
+    if (Attached)
+    {
+        Face->drop();
+        Attached = false;
+    }
+    // The records remove their textures through the driver, so they go first.
+    Glyphs.clear();
+    if (Driver)
+        Driver->drop();
+}
+
+bool CGUITTFont::attach(CGUITTFace* face, u32 size)
+{
+    if (!Driver)
+        return false;
+    // An unloaded face has no FreeType face to count or render glyphs from.
+    if (!face || !face->Loaded)
+        return false;
+
+    // Grabbed before the old face is dropped: attaching the same face again
+    // must not destroy it on the way.
+    face->grab();
+    if (Attached)
+        Face->drop();
+    Face = face;
+    Size = size;
+
+    // Every earlier record goes, textures included. The array is sized once
+    // and filled with fresh records, so no record with textures is copied.
+    Glyphs.clear();
+    const u32 count = face->Face->num_glyphs > 0 ? (u32)face->Face->num_glyphs : 0;
+    CGUITTGlyph blank;
+    blank.Driver = Driver;
+    blank.FaceHandle = &face->Face;
+    blank.Size = size;
+    Glyphs.reallocate(count);
+    for (u32 i = 0; i < count; ++i)
+        Glyphs.push_back(blank);
+
+    Attached = true;
+    return true;
+}
+
+u32 CGUITTFont::getGlyphIndex(wchar_t c) const
+{
+    if (!Attached)
+        return 0;
+    return FT_Get_Char_Index(Face->Face, (FT_ULong)(u32)c);
+}
+
+const CGUITTGlyph* CGUITTFont::getGlyph(u32 glyphIndex) const
+{
+    if (!glyphIndex || glyphIndex > Glyphs.size())
+        return 0;
+    CGUITTGlyph& glyph = Glyphs[glyphIndex - 1];
+    if (!glyph.Cached)
+        glyph.cache(glyphIndex);
+    return &glyph;
+}
+
+s32 CGUITTFont::advanceOf(wchar_t c, const CGUITTGlyph* glyph) const
+{
+    if (glyph)
+    {
+        const s32 advance = glyph->Left + glyph->Width;
+        if (advance > 0)
+            return advance;
+    }
+    return (u32)c >= 0x2000 ? (s32)Size : (s32)(Size / 2);
+}
+
+s32 CGUITTFont::getGlyphAdvance(wchar_t c) const
+{
+    return advanceOf(c, getGlyph(getGlyphIndex(c)));
+}
+
+core::dimension2d<u32> CGUITTFont::getDimension(const wchar_t* text) const
+{
+    // Without a face there is nothing to measure with; such a font takes no
+    // room (the application never hands one to the skin).
+    if (!Attached || !text)
+        return core::dimension2d<u32>(0, 0);
+
+    const s32 lineHeight = (s32)Size;
+    s32 width = 0;
+    s32 height = 0;
+    s32 lineWidth = 0;
+    for (const wchar_t* p = text; *p; ++p)
+    {
+        if (*p == L'\r' || *p == L'\n')
+        {
+            if (p[0] == L'\r' && p[1] == L'\n')
+                ++p;
+            height += lineHeight;
+            width = core::max_(width, lineWidth);
+            lineWidth = 0;
+        }
+        else
+        {
+            lineWidth += getGlyphAdvance(*p) + KerningWidth;
+        }
+    }
+    height += lineHeight;
+    width = core::max_(width, lineWidth);
+
+    // A negative kerning can pull a line below nothing; the engine's sizes
+    // are unsigned, and a wrapped-around width would be absurd.
+    return core::dimension2d<u32>(width > 0 ? (u32)width : 0, (u32)height);
+}
+
+s32 CGUITTFont::getCharacterFromPos(const wchar_t* text, s32 pixelX) const
+{
+    if (!Attached || !text)
+        return -1;
+    s32 sum = 0;
+    for (s32 n = 0; text[n]; ++n)
+    {
+        sum += getGlyphAdvance(text[n]);
+        if (sum >= pixelX)
+            return n;
+    }
+    return -1;
+}
+
+s32 CGUITTFont::getKerningWidth(const wchar_t*, const wchar_t*) const
+{
+    return KerningWidth;
+}
+
+void CGUITTFont::setInvisibleCharacters(const wchar_t* s)
+{
+    Invisible = s ? s : L"";
+}
+
+bool CGUITTFont::isInvisible(wchar_t c) const
+{
+    return Invisible.size() && Invisible.findFirst(c) >= 0;
+}
+
+void CGUITTFont::draw(const core::stringw& text, const core::rect<s32>& position,
+                      video::SColor color, bool hcenter, bool vcenter, const core::rect<s32>* clip)
+{
+    if (!Driver || !Attached)
+        return;
+
+    core::position2d<s32> pen = position.UpperLeftCorner;
+    if (hcenter || vcenter)
+    {
+        const core::dimension2d<u32> size = getDimension(text.c_str());
+        // Arithmetic shifts: a text wider than the box moves left by the
+        // halved excess rounded toward minus infinity.
+        if (hcenter)
+            pen.X += (position.getWidth() - (s32)size.Width) >> 1;
+        if (vcenter)
+            pen.Y += (position.getHeight() - (s32)size.Height) >> 1;
+    }
+
+    if (!Transparency)
+        color.setAlpha(255);
+    const video::E_DRIVER_TYPE driverType = Driver->getDriverType();
+
+    for (const wchar_t* p = text.c_str(); *p; ++p)
+    {
+        const CGUITTGlyph* glyph = getGlyph(getGlyphIndex(*p));
+        if (glyph && !isInvisible(*p))
+            drawGlyph(*glyph, pen, color, driverType, clip);
+        pen.X += advanceOf(*p, glyph) + KerningWidth;
+    }
+}
+
+void CGUITTFont::drawGlyph(const CGUITTGlyph& glyph, const core::position2d<s32>& pen,
+                           video::SColor color, video::E_DRIVER_TYPE driverType,
+                           const core::rect<s32>* clip) const
+{
+    const s32 baseline = pen.Y + (s32)Size;
+    if (!AntiAlias)
+    {
+        if (!glyph.Texture16)
+            return;
+        Driver->draw2DImage(
+            glyph.Texture16, core::position2d<s32>(pen.X + glyph.Left16, baseline - glyph.Top16),
+            core::rect<s32>(0, 0, (s32)glyph.TexWidth16 - 1, (s32)glyph.TexHeight16 - 1), clip,
+            color, true);
+    }
+    else if (driverType == video::EDT_SOFTWARE)
+    {
+        // The software driver cannot blend a textured image with a colour,
+        // so its anti-aliased text is laid down pixel by pixel.
+        drawCoverage(glyph, pen, color, clip);
+    }
+    else
+    {
+        if (!glyph.Texture)
+            return;
+        Driver->draw2DImage(
+            glyph.Texture, core::position2d<s32>(pen.X + glyph.Left, baseline - glyph.Top),
+            core::rect<s32>(0, 0, (s32)glyph.TexWidth - 1, (s32)glyph.TexHeight - 1), clip, color,
+            true);
+    }
+}
+
+void CGUITTFont::drawCoverage(const CGUITTGlyph& glyph, const core::position2d<s32>& pen,
+                              video::SColor color, const core::rect<s32>* clip) const
+{
+    const u32 alpha = color.getAlpha();
+    const s32 left = pen.X + glyph.Left;
+    const s32 top = pen.Y + (s32)Size - glyph.Top;
+    for (s32 y = 0; y < glyph.Height; ++y)
+    {
+        for (s32 x = 0; x < glyph.Width; ++x)
+        {
+            const s32 px = left + x;
+            const s32 py = top + y;
+            // Both edges of the clip count as inside.
+            if (clip && (px < clip->UpperLeftCorner.X || px > clip->LowerRightCorner.X ||
+                         py < clip->UpperLeftCorner.Y || py > clip->LowerRightCorner.Y))
+                continue;
+            const u32 coverage = glyph.Coverage[y * glyph.Width + x];
+            if (!coverage)
+                continue;
+            video::SColor pixel = color;
+            pixel.setAlpha(coverage * alpha / 255);
+            Driver->draw2DRectangle(pixel, core::rect<s32>(px, py, px + 1, py + 1));
+        }
+    }
+}
+
+} // end namespace gui
+} // end namespace irr

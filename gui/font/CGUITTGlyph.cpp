@@ -1,0 +1,202 @@
+#include "gui/font/CGUITTGlyph.h"
+
+#include "gui/font/GlyphTexturePixels.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace irr
+{
+namespace gui
+{
+
+namespace
+{
+
+//! First byte of bitmap row y, counted from the top, whatever the flow.
+const u8* bitmapRow(const FT_Bitmap& bitmap, u32 y)
+{
+    const s32 pitch = bitmap.pitch;
+    const u8* top = bitmap.buffer;
+    if (pitch < 0)
+        top -= (ptrdiff_t)pitch * (s32)(bitmap.rows - 1);
+    return top + (ptrdiff_t)pitch * (s32)y;
+}
+
+bool monochromePixelSet(const FT_Bitmap& bitmap, u32 x, u32 y)
+{
+    const u8* row = bitmapRow(bitmap, y);
+    if (bitmap.pixel_mode == FT_PIXEL_MODE_MONO)
+        return (row[x / 8] & (0x80 >> (x % 8))) != 0;
+    // A font's own grey strike can answer a monochrome request.
+    return row[x] >= 0x80;
+}
+
+} // namespace
+
+CGUITTGlyph::CGUITTGlyph()
+    : Cached(false), Driver(0), FaceHandle(0), Size(0), Top(0), Left(0), Width(0), Height(0),
+      TexWidth(0), TexHeight(0), Texture(0), Top16(0), Left16(0), TexWidth16(0), TexHeight16(0),
+      Texture16(0)
+{
+}
+
+CGUITTGlyph::CGUITTGlyph(const CGUITTGlyph& other) : CGUITTGlyph()
+{
+    Driver = other.Driver;
+    FaceHandle = other.FaceHandle;
+    Size = other.Size;
+}
+
+CGUITTGlyph& CGUITTGlyph::operator=(const CGUITTGlyph& other)
+{
+    if (this != &other)
+    {
+        releaseCache();
+        Driver = other.Driver;
+        FaceHandle = other.FaceHandle;
+        Size = other.Size;
+    }
+    return *this;
+}
+
+CGUITTGlyph::~CGUITTGlyph()
+{
+    releaseCache();
+}
+
+void CGUITTGlyph::releaseCache()
+{
+    if (Driver)
+    {
+        if (Texture)
+            Driver->removeTexture(Texture);
+        if (Texture16)
+            Driver->removeTexture(Texture16);
+    }
+    Texture = 0;
+    Texture16 = 0;
+    Coverage.clear();
+    Cached = false;
+    Top = Left = Width = Height = 0;
+    TexWidth = TexHeight = 0;
+    Top16 = Left16 = 0;
+    TexWidth16 = TexHeight16 = 0;
+}
+
+void CGUITTGlyph::cache(u32 glyphIndex)
+{
+    if (!FaceHandle || !*FaceHandle)
+        return;
+    FT_Face face = *FaceHandle;
+    FT_Set_Pixel_Sizes(face, 0, Size);
+    cacheAntiAliased(face, glyphIndex);
+    cacheMonochrome(face, glyphIndex);
+}
+
+void CGUITTGlyph::cacheAntiAliased(FT_Face face, u32 glyphIndex)
+{
+    if (FT_Load_Glyph(face, glyphIndex, FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP))
+        return;
+    FT_GlyphSlot slot = face->glyph;
+    if (slot->format != FT_GLYPH_FORMAT_OUTLINE)
+        return;
+    if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL))
+        return;
+
+    const FT_Bitmap& bitmap = slot->bitmap;
+    const u32 width = bitmap.width;
+    const u32 rows = bitmap.rows;
+    Coverage.set_used(width * rows);
+    for (u32 y = 0; y < rows; ++y)
+        memcpy(Coverage.pointer() + y * width, bitmapRow(bitmap, y), width);
+
+    Top = slot->bitmap_top;
+    Left = slot->bitmap_left;
+    Width = (s32)width;
+    Height = (s32)rows;
+    TexWidth = TexHeight = getGlyphTextureSide(width, rows);
+
+    core::array<u32> pixels;
+    pixels.set_used(TexWidth * TexHeight);
+    memset(pixels.pointer(), 0, pixels.size() * sizeof(u32));
+    const video::E_DRIVER_TYPE driverType = Driver ? Driver->getDriverType() : video::EDT_NULL;
+    for (u32 y = 0; y < rows; ++y)
+        for (u32 x = 0; x < width; ++x)
+            pixels[y * TexWidth + x] = getCoveragePixel(Coverage[y * width + x], driverType);
+
+    c8 name[32];
+    snprintf(name, sizeof(name), "TTFontGlyph%u", glyphIndex);
+    replaceTexture(Texture, name, video::ECF_A8R8G8B8, TexWidth, pixels.pointer(), false);
+
+    // Counted as rendered even when the driver gave no texture: the metrics
+    // and the coverage are good, and asking FreeType again on every use
+    // would not make the driver succeed.
+    Cached = true;
+}
+
+void CGUITTGlyph::cacheMonochrome(FT_Face face, u32 glyphIndex)
+{
+    if (FT_Load_Glyph(face, glyphIndex, FT_LOAD_RENDER | FT_LOAD_NO_HINTING | FT_LOAD_MONOCHROME))
+        return;
+    FT_GlyphSlot slot = face->glyph;
+    const FT_Bitmap& bitmap = slot->bitmap;
+    const u32 width = bitmap.width;
+    const u32 rows = bitmap.rows;
+
+    Top16 = slot->bitmap_top;
+    Left16 = slot->bitmap_left;
+    TexWidth16 = TexHeight16 = getGlyphTextureSide(width, rows);
+
+    core::array<u16> pixels;
+    pixels.set_used(TexWidth16 * TexHeight16);
+    memset(pixels.pointer(), 0, pixels.size() * sizeof(u16));
+    for (u32 y = 0; y < rows; ++y)
+        for (u32 x = 0; x < width; ++x)
+            if (monochromePixelSet(bitmap, x, y))
+                pixels[y * TexWidth16 + x] = 0xFFFF;
+
+    c8 name[32];
+    snprintf(name, sizeof(name), "TTFontGlyph%u_16", glyphIndex);
+    replaceTexture(Texture16, name, video::ECF_A1R5G5B5, TexWidth16, pixels.pointer(), true);
+}
+
+// Makes one glyph texture under the creation flags it needs and hands the
+// driver's flags back as they were, so the caller's settings survive. A
+// driver that gives no image or texture leaves the slot empty: the font then
+// simply does not draw that variant of the glyph.
+void CGUITTGlyph::replaceTexture(video::ITexture*& slot, const c8* name,
+                                 video::ECOLOR_FORMAT format, u32 side, void* pixels,
+                                 bool monochrome)
+{
+    if (!Driver)
+        return;
+
+    video::IImage* image = Driver->createImageFromData(format, core::dimension2d<u32>(side, side),
+                                                       pixels, false, true);
+
+    const bool always16 = Driver->getTextureCreationFlag(video::ETCF_ALWAYS_16_BIT);
+    const bool always32 = Driver->getTextureCreationFlag(video::ETCF_ALWAYS_32_BIT);
+    const bool mipMaps = Driver->getTextureCreationFlag(video::ETCF_CREATE_MIP_MAPS);
+    Driver->setTextureCreationFlag(video::ETCF_ALWAYS_16_BIT, monochrome);
+    Driver->setTextureCreationFlag(video::ETCF_ALWAYS_32_BIT, !monochrome);
+    Driver->setTextureCreationFlag(video::ETCF_CREATE_MIP_MAPS, false);
+
+    if (slot)
+        Driver->removeTexture(slot);
+    slot = 0;
+    if (image)
+    {
+        slot = Driver->addTexture(name, image);
+        image->drop();
+    }
+    if (slot && monochrome)
+        Driver->makeColorKeyTexture(slot, video::SColor(0x00000000));
+
+    Driver->setTextureCreationFlag(video::ETCF_CREATE_MIP_MAPS, mipMaps);
+    Driver->setTextureCreationFlag(video::ETCF_ALWAYS_32_BIT, always32);
+    Driver->setTextureCreationFlag(video::ETCF_ALWAYS_16_BIT, always16);
+}
+
+} // end namespace gui
+} // end namespace irr

@@ -1,0 +1,35 @@
+#ifndef TESTS_GUI_FONT_FONT_TEST_SUPPORT_H_INCLUDED
+#define TESTS_GUI_FONT_FONT_TEST_SUPPORT_H_INCLUDED
+
+#include "gui/font/CGUITTFace.h"
+#include "gui/font/CGUITTFont.h"
+
+#include <irrlicht.h>
+
+#include <string>
+
+namespace fonttest
+{
+
+//! A face loaded from Debian's IPA Gothic; fails the test when it does not load.
+irr::gui::CGUITTFace* loadIpaFace();
+
+//! A font on a freshly loaded IPA Gothic face at the given size, built in the
+//! current AppGuiEnvironment. The caller drops it.
+irr::gui::CGUITTFont* createIpaFont(irr::u32 size = 12);
+
+//! The driver's textures whose name begins with "TTFontGlyph".
+irr::u32 countGlyphTextures(irr::video::IVideoDriver* driver);
+
+//! The driver's texture of exactly this name, or null.
+irr::video::ITexture* findTextureNamed(irr::video::IVideoDriver* driver, const char* name);
+
+//! Writes bytes to path.
+void writeFile(const std::string& path, const std::string& bytes);
+
+//! The whole IPA Gothic file.
+std::string readIpaFont();
+
+} // namespace fonttest
+
+#endif
