@@ -52,6 +52,36 @@ void writeFile(const std::string& path, const std::string& bytes)
     ASSERT_TRUE(out.good()) << path;
 }
 
+namespace
+{
+
+u32 readBigEndian32(const std::string& bytes, size_t at)
+{
+    return ((u32)(u8)bytes[at] << 24) | ((u32)(u8)bytes[at + 1] << 16) |
+           ((u32)(u8)bytes[at + 2] << 8) | (u32)(u8)bytes[at + 3];
+}
+
+} // namespace
+
+std::string scrambleTable(const std::string& font, const char* tag)
+{
+    std::string bytes = font;
+    if (bytes.size() < 12)
+        return bytes;
+    const u32 tables = ((u32)(u8)bytes[4] << 8) | (u8)bytes[5];
+    for (u32 t = 0; t < tables && 12 + 16 * (t + 1) <= bytes.size(); ++t)
+    {
+        const size_t entry = 12 + 16 * t;
+        if (bytes.compare(entry, 4, tag) != 0)
+            continue;
+        const size_t offset = readBigEndian32(bytes, entry + 8);
+        const size_t length = readBigEndian32(bytes, entry + 12);
+        for (size_t i = offset; i < offset + length && i < bytes.size(); ++i)
+            bytes[i] = (char)0xFF;
+    }
+    return bytes;
+}
+
 std::string readIpaFont()
 {
     std::ifstream in(testsupport::ipaFontPath(), std::ios::binary);

@@ -27,6 +27,10 @@ irr::video::ITexture* findTextureNamed(irr::video::IVideoDriver* driver, const c
 //! Writes bytes to path.
 void writeFile(const std::string& path, const std::string& bytes);
 
+//! font with every byte of the table tagged tag set to 0xFF, the other
+//! tables and the table directory left intact.
+std::string scrambleTable(const std::string& font, const char* tag);
+
 //! The whole IPA Gothic file.
 std::string readIpaFont();
 
