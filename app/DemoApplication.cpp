@@ -4,6 +4,7 @@
 #include "app/DemoFontSetup.h"
 #include "app/DriverPrompt.h"
 #include "app/MyEventReceiver.h"
+#include "gui/editbox/CGUIEditBoxML.h"
 #include "ime/CIrrInputMethod.h"
 
 using namespace irr;
@@ -57,6 +58,14 @@ int runDemo(std::istream& in, std::ostream& out)
     setUpDemoFonts(AppDevice, skin);
 
     createDemoElements(AppGuiEnvironment);
+
+    // The root element keeps the edit boxes.
+    gui::IGUIElement* root = AppGuiEnvironment->getRootGUIElement();
+    gui::CGUIEditBoxML* editBox =
+        new gui::CGUIEditBoxML(L"Editable Text1", root, core::rect<s32>(350, 80, 550, 100));
+    editBox->drop();
+    editBox = new gui::CGUIEditBoxML(L"Editable Text2", root, core::rect<s32>(350, 110, 550, 130));
+    editBox->drop();
 
     if (inputMethod->run())
     {

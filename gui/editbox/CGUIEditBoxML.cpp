@@ -1,0 +1,238 @@
+#include "gui/editbox/CGUIEditBoxML.h"
+
+#include "app/AppGlobals.h"
+#include "ime/InputMethodPlatform.h"
+
+namespace irr
+{
+namespace gui
+{
+
+CGUIEditBoxML::CGUIEditBoxML(const wchar_t* text, IGUIElement* parent,
+                             const core::rect<s32>& rectangle)
+    : IGUIEditBox(AppGuiEnvironment, parent, 0, rectangle), MouseSelecting(false), Border(true),
+      Background(true), OverrideColorEnabled(false), SelectionStart(0), SelectionEnd(0),
+      OverrideColor(video::SColor(101, 255, 255, 255)), OverrideFont(0), LastBreakFont(0),
+      ClipboardOperator(0),
+      // Starting the blink clock now shows a freshly focused box's cursor at once.
+      BlinkStartTime(ime::getTickCount()), CursorPos(0), HScrollPos(0), VScrollPos(0), MaxChars(0),
+      WordWrap(false), MultiLine(false), AutoScroll(true), PasswordBox(false), PasswordChar(L'*'),
+      HTextAlign(EGUIA_UPPERLEFT), VTextAlign(EGUIA_CENTER), CollapsePairsPending(true)
+{
+    Text = text;
+
+    if (Environment)
+        ClipboardOperator = Environment->getOSOperator();
+    if (ClipboardOperator)
+        ClipboardOperator->grab();
+
+    setTabStop(true);
+    setTabOrder(-1);
+
+    breakText();
+}
+
+CGUIEditBoxML::~CGUIEditBoxML()
+{
+    if (OverrideFont)
+        OverrideFont->drop();
+    if (ClipboardOperator)
+        ClipboardOperator->drop();
+}
+
+void CGUIEditBoxML::setOverrideFont(IGUIFont* font)
+{
+    if (font == OverrideFont)
+        return;
+    if (OverrideFont)
+        OverrideFont->drop();
+    OverrideFont = font;
+    if (OverrideFont)
+        OverrideFont->grab();
+    breakText();
+}
+
+IGUIFont* CGUIEditBoxML::getOverrideFont() const
+{
+    return OverrideFont;
+}
+
+IGUIFont* CGUIEditBoxML::getActiveFont() const
+{
+    if (OverrideFont)
+        return OverrideFont;
+    IGUISkin* skin = Environment ? Environment->getSkin() : 0;
+    return skin ? skin->getFont(EGDF_DEFAULT) : 0;
+}
+
+void CGUIEditBoxML::setOverrideColor(video::SColor color)
+{
+    OverrideColor = color;
+    OverrideColorEnabled = true;
+}
+
+video::SColor CGUIEditBoxML::getOverrideColor() const
+{
+    return OverrideColor;
+}
+
+void CGUIEditBoxML::enableOverrideColor(bool enable)
+{
+    OverrideColorEnabled = enable;
+}
+
+bool CGUIEditBoxML::isOverrideColorEnabled() const
+{
+    return OverrideColorEnabled;
+}
+
+// The background is the sunken pane's fill; a box without border has none.
+void CGUIEditBoxML::setDrawBackground(bool draw)
+{
+    Background = draw;
+}
+
+void CGUIEditBoxML::setDrawBorder(bool border)
+{
+    Border = border;
+}
+
+void CGUIEditBoxML::setTextAlignment(EGUI_ALIGNMENT horizontal, EGUI_ALIGNMENT vertical)
+{
+    HTextAlign = horizontal;
+    VTextAlign = vertical;
+}
+
+void CGUIEditBoxML::setWordWrap(bool enable)
+{
+    WordWrap = enable;
+    breakText();
+}
+
+bool CGUIEditBoxML::isWordWrapEnabled() const
+{
+    return WordWrap;
+}
+
+// Re-breaking here keeps the line arrays in step with the flag; otherwise
+// the cursor and the drawing would read lines built for the other mode.
+void CGUIEditBoxML::setMultiLine(bool enable)
+{
+    MultiLine = enable;
+    breakText();
+}
+
+bool CGUIEditBoxML::isMultiLineEnabled() const
+{
+    return MultiLine;
+}
+
+void CGUIEditBoxML::setAutoScroll(bool enable)
+{
+    AutoScroll = enable;
+}
+
+bool CGUIEditBoxML::isAutoScrollEnabled() const
+{
+    return AutoScroll;
+}
+
+void CGUIEditBoxML::setPasswordBox(bool passwordBox, wchar_t passwordChar)
+{
+    PasswordBox = passwordBox;
+    if (passwordBox)
+    {
+        PasswordChar = passwordChar;
+        setMultiLine(false);
+        setWordWrap(false);
+        // Drawing rebuilds the mask with the new character.
+        BrokenLines.clear();
+        BrokenLineStarts.clear();
+    }
+    else
+    {
+        // The arrays held the mask; the wrap flags may want real lines again.
+        breakText();
+    }
+}
+
+bool CGUIEditBoxML::isPasswordBox() const
+{
+    return PasswordBox;
+}
+
+core::dimension2du CGUIEditBoxML::getTextDimension()
+{
+    // Only the lines the layout shows count: in single-line mode the arrays
+    // may still hold lines of an earlier mode.
+    const s32 lineCount = hasLineLayout() ? (s32)BrokenLines.size() : 1;
+    setTextRect(0);
+    core::rect<s32> bounds = CurrentTextRect;
+    for (s32 i = 1; i < lineCount; ++i)
+    {
+        setTextRect(i);
+        bounds.addInternalPoint(CurrentTextRect.UpperLeftCorner);
+        bounds.addInternalPoint(CurrentTextRect.LowerRightCorner);
+    }
+    return core::dimension2du((u32)bounds.getWidth(), (u32)bounds.getHeight());
+}
+
+// A cut text would leave the cursor, the selection and the lines pointing
+// past its end, so they follow at once.
+void CGUIEditBoxML::setMax(u32 max)
+{
+    MaxChars = max;
+    if (MaxChars != 0 && Text.size() > MaxChars)
+    {
+        Text = Text.subString(0, (s32)MaxChars);
+        clampIndices();
+        breakText();
+    }
+}
+
+u32 CGUIEditBoxML::getMax() const
+{
+    return MaxChars;
+}
+
+void CGUIEditBoxML::setText(const wchar_t* text)
+{
+    Text = text;
+    CollapsePairsPending = true;
+    CursorPos = 0;
+    HScrollPos = 0;
+    SelectionStart = 0;
+    SelectionEnd = 0;
+    breakText();
+}
+
+void CGUIEditBoxML::updateAbsolutePosition()
+{
+    IGUIElement::updateAbsolutePosition();
+    breakText();
+}
+
+bool CGUIEditBoxML::OnEvent(const SEvent& event)
+{
+    if (event.EventType == EET_GUI_EVENT && event.GUIEvent.EventType == EGET_ELEMENT_FOCUS_LOST &&
+        event.GUIEvent.Caller == this)
+    {
+        MouseSelecting = false;
+        SelectionStart = 0;
+        SelectionEnd = 0;
+        ime::closeInputMethod();
+    }
+
+    return Parent ? Parent->OnEvent(event) : false;
+}
+
+void CGUIEditBoxML::clampIndices()
+{
+    const s32 size = (s32)Text.size();
+    s32* indices[] = {&CursorPos, &SelectionStart, &SelectionEnd};
+    for (s32* index : indices)
+        *index = core::clamp(*index, 0, size);
+}
+
+} // end namespace gui
+} // end namespace irr

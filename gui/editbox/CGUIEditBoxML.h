@@ -1,0 +1,101 @@
+#ifndef GUI_EDITBOX_C_GUI_EDIT_BOX_ML_H_INCLUDED
+#define GUI_EDITBOX_C_GUI_EDIT_BOX_ML_H_INCLUDED
+
+#include <irrlicht.h>
+
+namespace irr
+{
+namespace gui
+{
+
+//! Edit box for text of any script: single- or multi-line with word wrap,
+//! selection, clipboard in the user's multibyte encoding, password mode, a
+//! blinking cursor, and the input method's composition window kept at the
+//! cursor. Takes the GUI environment from AppGuiEnvironment.
+class CGUIEditBoxML : public IGUIEditBox
+{
+public:
+    CGUIEditBoxML(const wchar_t* text, IGUIElement* parent, const core::rect<s32>& rectangle);
+    virtual ~CGUIEditBoxML();
+
+    virtual bool OnEvent(const SEvent& event);
+    virtual void updateAbsolutePosition();
+    virtual void draw();
+    virtual void setText(const wchar_t* text);
+
+    virtual void setOverrideFont(IGUIFont* font = 0);
+    virtual IGUIFont* getOverrideFont() const;
+    virtual IGUIFont* getActiveFont() const;
+    virtual void setOverrideColor(video::SColor color);
+    virtual video::SColor getOverrideColor() const;
+    virtual void enableOverrideColor(bool enable);
+    virtual bool isOverrideColorEnabled() const;
+    virtual void setDrawBackground(bool draw);
+    virtual void setDrawBorder(bool border);
+    virtual void setTextAlignment(EGUI_ALIGNMENT horizontal, EGUI_ALIGNMENT vertical);
+    virtual void setWordWrap(bool enable);
+    virtual bool isWordWrapEnabled() const;
+    virtual void setMultiLine(bool enable);
+    virtual bool isMultiLineEnabled() const;
+    virtual void setAutoScroll(bool enable);
+    virtual bool isAutoScrollEnabled() const;
+    virtual void setPasswordBox(bool passwordBox, wchar_t passwordChar = L'*');
+    virtual bool isPasswordBox() const;
+    virtual core::dimension2du getTextDimension();
+    virtual void setMax(u32 max);
+    virtual u32 getMax() const;
+
+protected:
+    // Layout.
+    void breakText();
+    void setTextRect(s32 line);
+    s32 getLineFromPos(s32 pos) const;
+    void calculateScrollPos();
+
+    //! True when the text is laid out through BrokenLines. A password box
+    //! always shows one masked line, whatever its wrap flags say.
+    bool hasLineLayout() const;
+    //! Keeps the cursor and the selection inside the text after it shrank.
+    void clampIndices();
+
+    bool MouseSelecting;
+    bool Border;
+    bool Background;
+    bool OverrideColorEnabled;
+    s32 SelectionStart;
+    s32 SelectionEnd;
+    video::SColor OverrideColor;
+    IGUIFont* OverrideFont;
+    IGUIFont* LastBreakFont;
+    IOSOperator* ClipboardOperator;
+    u32 BlinkStartTime;
+    s32 CursorPos;
+    s32 HScrollPos;
+    s32 VScrollPos;
+    u32 MaxChars;
+    bool WordWrap;
+    bool MultiLine;
+    bool AutoScroll;
+    bool PasswordBox;
+    wchar_t PasswordChar;
+    EGUI_ALIGNMENT HTextAlign;
+    EGUI_ALIGNMENT VTextAlign;
+    core::array<core::stringw> BrokenLines;
+    core::array<s32> BrokenLineStarts;
+    core::rect<s32> CurrentTextRect;
+    core::rect<s32> FrameRect;
+    //! Text came in whole (construction, setText, paste) and its CR LF pairs
+    //! are still to be collapsed by the next break. Pairs that editing forms
+    //! later are two breaks the user made and stay.
+    bool CollapsePairsPending;
+
+private:
+    void removeLineFeedsOfPairs();
+    core::stringw displaySlice(s32 begin, s32 length) const;
+    void updatePasswordMask();
+};
+
+} // end namespace gui
+} // end namespace irr
+
+#endif

@@ -1,0 +1,281 @@
+#include "gui/editbox/CGUIEditBoxML.h"
+
+namespace irr
+{
+namespace gui
+{
+
+bool CGUIEditBoxML::hasLineLayout() const
+{
+    return !PasswordBox && (WordWrap || MultiLine);
+}
+
+// The line feed of each CR LF pair of text that came in whole leaves the
+// text, so that a pair counts as one break for the cursor. Only once: doing
+// it at every break would also swallow a line feed typed right after a
+// carriage return, or the one of a CR LF LF run at the next resize. Done in
+// one pass, as erasing pair by pair would copy the rest of the text each
+// time. Indices behind a removed character move with the text, so the
+// cursor stays after what was just pasted.
+void CGUIEditBoxML::removeLineFeedsOfPairs()
+{
+    if (!CollapsePairsPending)
+        return;
+    CollapsePairsPending = false;
+
+    const u32 size = Text.size();
+    u32 first = 1;
+    while (first < size && !(Text[first] == L'\n' && Text[first - 1] == L'\r'))
+        ++first;
+    if (first >= size)
+        return;
+
+    core::stringw kept;
+    kept.reserve(size + 1);
+    s32 removedBeforeCursor = 0;
+    s32 removedBeforeStart = 0;
+    s32 removedBeforeEnd = 0;
+    for (u32 i = 0; i < size; ++i)
+    {
+        if (i > 0 && Text[i] == L'\n' && Text[i - 1] == L'\r')
+        {
+            removedBeforeCursor += (s32)i < CursorPos;
+            removedBeforeStart += (s32)i < SelectionStart;
+            removedBeforeEnd += (s32)i < SelectionEnd;
+            continue;
+        }
+        kept.append(Text[i]);
+    }
+    Text = kept;
+    CursorPos -= removedBeforeCursor;
+    SelectionStart -= removedBeforeStart;
+    SelectionEnd -= removedBeforeEnd;
+    clampIndices();
+}
+
+// A piece of the text as the lines show it: every break character stands
+// as a space.
+core::stringw CGUIEditBoxML::displaySlice(s32 begin, s32 length) const
+{
+    core::stringw slice = Text.subString((u32)begin, length);
+    for (u32 i = 0; i < slice.size(); ++i)
+    {
+        if (slice[i] == L'\r' || slice[i] == L'\n')
+            slice[i] = L' ';
+    }
+    return slice;
+}
+
+// The line, the current word and the pending whitespace are always
+// contiguous runs of the text, so they are kept as index ranges and turned
+// into strings only when measured or stored; appending character by
+// character to engine strings would reallocate on every step.
+void CGUIEditBoxML::breakText()
+{
+    IGUISkin* skin = Environment ? Environment->getSkin() : 0;
+    if (!hasLineLayout() || !skin)
+        return;
+
+    BrokenLines.clear();
+    BrokenLineStarts.clear();
+
+    IGUIFont* font = getActiveFont();
+    if (!font)
+        return;
+    LastBreakFont = font;
+
+    removeLineFeedsOfPairs();
+
+    const s32 size = (s32)Text.size();
+    const s32 wrapWidth = RelativeRect.getWidth() - 6;
+    s32 lastLineStart = 0;
+    s32 lineLength = 0;
+    s32 wordStart = 0;
+    s32 wordLength = 0;
+    s32 whitespaceLength = 0;
+    s32 length = 0;
+
+    for (s32 i = 0; i < size; ++i)
+    {
+        wchar_t c = Text[i];
+        bool lineBreak = false;
+        if (c == L'\r' || c == L'\n')
+        {
+            lineBreak = MultiLine;
+            c = L' ';
+        }
+
+        if (c != L' ' && c != 0 && i != size - 1)
+        {
+            if (wordLength == 0)
+                wordStart = i;
+            ++wordLength;
+            continue;
+        }
+
+        if (wordLength > 0)
+        {
+            const s32 ws =
+                (s32)font
+                    ->getDimension(
+                        displaySlice(wordStart - whitespaceLength, whitespaceLength).c_str())
+                    .Width;
+            const s32 ww =
+                (s32)font->getDimension(displaySlice(wordStart, wordLength).c_str()).Width;
+            if (WordWrap && length + ww + ws > wrapWidth)
+            {
+                BrokenLines.push_back(displaySlice(lastLineStart, lineLength));
+                BrokenLineStarts.push_back(lastLineStart);
+                lastLineStart = wordStart;
+                lineLength = wordLength;
+                length = ww;
+            }
+            else
+            {
+                lineLength += whitespaceLength + wordLength;
+                length += ws + ww;
+            }
+            wordLength = 0;
+            whitespaceLength = 0;
+        }
+
+        ++whitespaceLength;
+
+        if (lineBreak)
+        {
+            lineLength += whitespaceLength;
+            BrokenLines.push_back(displaySlice(lastLineStart, lineLength));
+            BrokenLineStarts.push_back(lastLineStart);
+            lastLineStart = i + 1;
+            lineLength = 0;
+            whitespaceLength = 0;
+            length = 0;
+        }
+    }
+
+    lineLength += whitespaceLength + wordLength;
+    BrokenLines.push_back(displaySlice(lastLineStart, lineLength));
+    BrokenLineStarts.push_back(lastLineStart);
+}
+
+void CGUIEditBoxML::setTextRect(s32 line)
+{
+    IGUIFont* font = getActiveFont();
+    if (!font)
+        return;
+
+    core::dimension2du d;
+    s32 h;
+    s32 lineCount;
+    if (hasLineLayout())
+    {
+        lineCount = (s32)BrokenLines.size();
+        // A line the arrays do not hold (no font when they were built) is
+        // laid out as an empty one rather than read past the end.
+        d = font->getDimension(line >= 0 && line < lineCount ? BrokenLines[line].c_str() : L"");
+        h = (s32)d.Height;
+    }
+    else
+    {
+        d = font->getDimension(Text.c_str());
+        h = AbsoluteRect.getHeight();
+        lineCount = 1;
+    }
+    h += font->getKerningHeight();
+
+    const s32 w = (s32)d.Width;
+    const s32 frameWidth = FrameRect.getWidth();
+    const s32 frameHeight = FrameRect.getHeight();
+
+    switch (HTextAlign)
+    {
+    case EGUIA_LOWERRIGHT:
+        CurrentTextRect.UpperLeftCorner.X = frameWidth - w;
+        CurrentTextRect.LowerRightCorner.X = frameWidth;
+        break;
+    case EGUIA_CENTER:
+        CurrentTextRect.UpperLeftCorner.X = frameWidth / 2 - w / 2;
+        CurrentTextRect.LowerRightCorner.X = frameWidth / 2 + w / 2;
+        break;
+    default:
+        CurrentTextRect.UpperLeftCorner.X = 0;
+        CurrentTextRect.LowerRightCorner.X = w;
+        break;
+    }
+
+    switch (VTextAlign)
+    {
+    case EGUIA_LOWERRIGHT:
+        CurrentTextRect.UpperLeftCorner.Y = frameHeight + (line - lineCount) * h;
+        break;
+    case EGUIA_CENTER:
+        CurrentTextRect.UpperLeftCorner.Y = frameHeight / 2 - (h * lineCount) / 2 + h * line;
+        break;
+    default:
+        CurrentTextRect.UpperLeftCorner.Y = h * line;
+        break;
+    }
+
+    CurrentTextRect.UpperLeftCorner.X -= HScrollPos;
+    CurrentTextRect.LowerRightCorner.X -= HScrollPos;
+    CurrentTextRect.UpperLeftCorner.Y -= VScrollPos;
+    CurrentTextRect.LowerRightCorner.Y = CurrentTextRect.UpperLeftCorner.Y + h;
+
+    CurrentTextRect += FrameRect.UpperLeftCorner;
+}
+
+s32 CGUIEditBoxML::getLineFromPos(s32 pos) const
+{
+    if (!hasLineLayout())
+        return 0;
+
+    const s32 count = (s32)BrokenLineStarts.size();
+    for (s32 i = 0; i < count; ++i)
+    {
+        if (BrokenLineStarts[i] > pos)
+            return i - 1;
+    }
+    return count - 1;
+}
+
+void CGUIEditBoxML::calculateScrollPos()
+{
+    if (!AutoScroll)
+        return;
+    IGUIFont* font = getActiveFont();
+    if (!font)
+        return;
+
+    const s32 cursLine = getLineFromPos(CursorPos);
+    setTextRect(cursLine);
+
+    if (!WordWrap)
+    {
+        const bool useLine = hasLineLayout() && cursLine >= 0 && cursLine < (s32)BrokenLines.size();
+        const core::stringw& text = useLine ? BrokenLines[cursLine] : Text;
+        const s32 column = useLine ? CursorPos - BrokenLineStarts[cursLine] : CursorPos;
+
+        const s32 cStart = CurrentTextRect.UpperLeftCorner.X + HScrollPos +
+                           (s32)font->getDimension(text.subString(0, column).c_str()).Width;
+        const s32 cEnd = cStart + (s32)font->getDimension(L"_ ").Width;
+
+        if (cEnd > FrameRect.LowerRightCorner.X)
+            HScrollPos = cEnd - FrameRect.LowerRightCorner.X;
+        else if (cStart < FrameRect.UpperLeftCorner.X)
+            HScrollPos = cStart - FrameRect.UpperLeftCorner.X;
+        else
+            HScrollPos = 0;
+    }
+
+    const s32 top = CurrentTextRect.UpperLeftCorner.Y + VScrollPos;
+    const s32 bottom = CurrentTextRect.LowerRightCorner.Y + VScrollPos;
+    if (bottom > FrameRect.LowerRightCorner.Y)
+        VScrollPos = bottom - FrameRect.LowerRightCorner.Y;
+    else if (top < FrameRect.UpperLeftCorner.Y)
+        VScrollPos = top - FrameRect.UpperLeftCorner.Y;
+    else
+        VScrollPos = 0;
+}
+
+} // end namespace gui
+} // end namespace irr

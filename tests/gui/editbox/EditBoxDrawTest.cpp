@@ -1,0 +1,205 @@
+#include "EditBoxTestSupport.h"
+
+#include "ime/InputMethodPlatform.h"
+#include "support/ScopedAppDevice.h"
+
+using namespace irr;
+using namespace editboxtest;
+
+namespace
+{
+
+// Pure colours survive the 16-bit back buffer unchanged.
+const video::SColor Clear(255, 0, 255, 0);
+const video::SColor Window(255, 255, 255, 0);
+const video::SColor ButtonText(255, 0, 0, 0);
+const video::SColor GrayText(255, 128, 128, 128);
+const video::SColor HighLight(255, 255, 0, 0);
+
+// A software renderer on a private X server, with skin colours that tell
+// the painted parts apart and the built-in font behind a spy.
+class EditBoxDraw : public ::testing::Test
+{
+protected:
+    EditBoxDraw()
+        : App(video::EDT_SOFTWARE), Skin(App.gui()->getSkin()),
+          Spy(new SpyFont(App.gui()->getBuiltInFont()))
+    {
+        Skin->setColor(gui::EGDC_WINDOW, Window);
+        Skin->setColor(gui::EGDC_BUTTON_TEXT, ButtonText);
+        Skin->setColor(gui::EGDC_GRAY_TEXT, GrayText);
+        Skin->setColor(gui::EGDC_HIGH_LIGHT, HighLight);
+        Skin->setColor(gui::EGDC_HIGH_LIGHT_TEXT, video::SColor(255, 0, 0, 255));
+        Skin->setSize(gui::EGDS_TEXT_DISTANCE_X, 2);
+        Skin->setFont(Spy);
+        ime::setTickCountOverride(true, 5000);
+    }
+    ~EditBoxDraw()
+    {
+        ime::setTickCountOverride(false);
+        Spy->drop();
+    }
+
+    TestEditBox* box(const wchar_t* text, const core::rect<s32>& rect)
+    {
+        TestEditBox* b = makeBox(text, rect, App.gui()->getRootGUIElement());
+        b->BlinkStartTime = 5000;
+        return b;
+    }
+
+    void frame()
+    {
+        Spy->Calls.clear();
+        App.drawFrame(Clear);
+    }
+
+    //! First and last x of row y between x0 and x1 painted in colour c, or -1.
+    std::pair<s32, s32> span(s32 y, s32 x0, s32 x1, video::SColor c)
+    {
+        std::pair<s32, s32> found(-1, -1);
+        for (s32 x = x0; x < x1; ++x)
+        {
+            if (App.pixel(x, y) != c)
+                continue;
+            if (found.first < 0)
+                found.first = x;
+            found.second = x;
+        }
+        return found;
+    }
+
+    testsupport::ScopedAppDevice App;
+    gui::IGUISkin* Skin;
+    SpyFont* Spy;
+};
+
+TEST_F(EditBoxDraw, FrameAndInsetFollowTheBorder)
+{
+    TestEditBox* plain = box(L"plain", core::rect<s32>(20, 20, 220, 40));
+    plain->setDrawBorder(false);
+    TestEditBox* framed = box(L"framed", core::rect<s32>(20, 60, 220, 80));
+    frame();
+
+    EXPECT_EQ(App.pixel(200, 30), Clear);
+    EXPECT_EQ(App.pixel(200, 70), Window);
+    ASSERT_TRUE(Spy->find(L"plain") && Spy->find(L"framed"));
+    EXPECT_EQ(Spy->find(L"plain")->Position.UpperLeftCorner.X, 20);
+    EXPECT_EQ(Spy->find(L"framed")->Position.UpperLeftCorner.X, 23);
+    EXPECT_FALSE(Spy->find(L"framed")->HCenter);
+    EXPECT_TRUE(Spy->find(L"framed")->VCenter);
+    EXPECT_EQ(Spy->find(L"framed")->Clip, framed->FrameRect);
+
+    // Without a background the pane keeps its edges but no fill.
+    framed->setDrawBackground(false);
+    frame();
+    EXPECT_EQ(App.pixel(200, 70), Clear);
+}
+
+TEST_F(EditBoxDraw, DisabledTextIsGreyButTheCursorIsNot)
+{
+    TestEditBox* b = box(L"grey", core::rect<s32>(20, 20, 220, 40));
+    b->setEnabled(false);
+    App.gui()->setFocus(b);
+    frame();
+    ASSERT_TRUE(Spy->find(L"grey") && Spy->find(L"_"));
+    EXPECT_EQ(Spy->find(L"grey")->Color, GrayText);
+    EXPECT_EQ(Spy->find(L"_")->Color, ButtonText);
+    EXPECT_FALSE(b->isOverrideColorEnabled());
+
+    b->setOverrideColor(video::SColor(255, 1, 2, 3));
+    frame();
+    EXPECT_EQ(Spy->find(L"grey")->Color, video::SColor(255, 1, 2, 3));
+}
+
+TEST_F(EditBoxDraw, NoHighlightOrCursorWithoutFocus)
+{
+    TestEditBox* b = box(L"selected", core::rect<s32>(20, 20, 220, 40));
+    b->SelectionStart = 0;
+    b->SelectionEnd = 8;
+    frame();
+    EXPECT_EQ(Spy->Calls.size(), 1u);
+    EXPECT_EQ(span(30, 20, 220, HighLight).first, -1);
+
+    App.gui()->setFocus(b);
+    frame();
+    EXPECT_NE(span(30, 20, 220, HighLight).first, -1);
+    EXPECT_TRUE(Spy->find(L"_"));
+}
+
+TEST_F(EditBoxDraw, SelectionOverThreeLinesHighlightsExactlyItsSpans)
+{
+    // The selected text in the highlight colour hides it, so only the spans
+    // remain; the top row of a line is above the glyphs.
+    Skin->setColor(gui::EGDC_HIGH_LIGHT_TEXT, HighLight);
+    TestEditBox* b = box(L"abc\ndefgh\nijk", core::rect<s32>(20, 20, 320, 120));
+    b->setMultiLine(true);
+    b->setTextAlignment(gui::EGUIA_UPPERLEFT, gui::EGUIA_UPPERLEFT);
+    b->SelectionStart = 11;
+    b->SelectionEnd = 1;
+    App.gui()->setFocus(b);
+    frame();
+
+    gui::IGUIFont* font = App.gui()->getBuiltInFont();
+    const s32 expected[3][2] = {{widthOf(font, L"a"), widthOf(font, L"abc ")},
+                                {0, widthOf(font, L"defgh ")},
+                                {0, widthOf(font, L"i")}};
+    for (s32 line = 0; line < 3; ++line)
+    {
+        b->setTextRect(line);
+        const core::rect<s32> r = b->CurrentTextRect;
+        const std::pair<s32, s32> painted =
+            span(r.UpperLeftCorner.Y, b->FrameRect.UpperLeftCorner.X,
+                 b->FrameRect.LowerRightCorner.X, HighLight);
+        EXPECT_EQ(painted.first, r.UpperLeftCorner.X + expected[line][0]) << "line " << line;
+        EXPECT_EQ(painted.second, r.UpperLeftCorner.X + expected[line][1] - 1) << "line " << line;
+    }
+    EXPECT_TRUE(Spy->find(L"bc "));
+    EXPECT_TRUE(Spy->find(L"defgh "));
+    EXPECT_TRUE(Spy->find(L"i"));
+}
+
+TEST_F(EditBoxDraw, PasswordShowsOneMaskCharacterPerCharacter)
+{
+    TestEditBox* b = box(L"abc", core::rect<s32>(20, 20, 220, 40));
+    b->setPasswordBox(true);
+    b->CursorPos = 2;
+    App.gui()->setFocus(b);
+    frame();
+    ASSERT_TRUE(Spy->find(L"***") && Spy->find(L"_"));
+    EXPECT_FALSE(Spy->find(L"abc"));
+    EXPECT_EQ(Spy->find(L"_")->Position.UpperLeftCorner.X,
+              Spy->find(L"***")->Position.UpperLeftCorner.X +
+                  widthOf(App.gui()->getBuiltInFont(), L"**"));
+
+    // A new mask character shows at the next frame, a longer text at once.
+    b->setPasswordBox(true, L'#');
+    b->setText(L"abcd");
+    frame();
+    EXPECT_TRUE(Spy->find(L"####"));
+}
+
+TEST_F(EditBoxDraw, CursorBlinksInHalvesOf700Milliseconds)
+{
+    TestEditBox* b = box(L"", core::rect<s32>(20, 20, 220, 40));
+    App.gui()->setFocus(b);
+    const u32 origins[] = {5000u, 0xFFFFFF00u};
+    for (u32 origin : origins)
+    {
+        b->BlinkStartTime = origin;
+        const u32 offsets[] = {0, 349, 350, 699, 700, 1049, 1050};
+        const bool visible[] = {true, true, false, false, true, true, false};
+        for (int k = 0; k < 7; ++k)
+        {
+            ime::setTickCountOverride(true, origin + offsets[k]);
+            frame();
+            EXPECT_EQ(Spy->find(L"_") != 0, visible[k]) << origin << " + " << offsets[k];
+        }
+    }
+    // An empty box's cursor sits at its first line's left edge.
+    ime::setTickCountOverride(true, b->BlinkStartTime);
+    frame();
+    ASSERT_TRUE(Spy->find(L"_"));
+    EXPECT_EQ(Spy->find(L"_")->Position.UpperLeftCorner.X, 23);
+}
+
+} // namespace

@@ -1,0 +1,191 @@
+#ifndef TESTS_GUI_EDITBOX_EDIT_BOX_TEST_SUPPORT_H_INCLUDED
+#define TESTS_GUI_EDITBOX_EDIT_BOX_TEST_SUPPORT_H_INCLUDED
+
+#include "gui/editbox/CGUIEditBoxML.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace editboxtest
+{
+
+using namespace irr;
+
+//! The edit box with its state open to the tests.
+class TestEditBox : public gui::CGUIEditBoxML
+{
+public:
+    using gui::CGUIEditBoxML::CGUIEditBoxML;
+
+    using gui::CGUIEditBoxML::breakText;
+    using gui::CGUIEditBoxML::calculateScrollPos;
+    using gui::CGUIEditBoxML::getLineFromPos;
+    using gui::CGUIEditBoxML::setTextRect;
+
+    using gui::CGUIEditBoxML::BlinkStartTime;
+    using gui::CGUIEditBoxML::BrokenLines;
+    using gui::CGUIEditBoxML::BrokenLineStarts;
+    using gui::CGUIEditBoxML::CollapsePairsPending;
+    using gui::CGUIEditBoxML::CurrentTextRect;
+    using gui::CGUIEditBoxML::CursorPos;
+    using gui::CGUIEditBoxML::FrameRect;
+    using gui::CGUIEditBoxML::HScrollPos;
+    using gui::CGUIEditBoxML::MouseSelecting;
+    using gui::CGUIEditBoxML::PasswordChar;
+    using gui::CGUIEditBoxML::SelectionEnd;
+    using gui::CGUIEditBoxML::SelectionStart;
+    using gui::CGUIEditBoxML::VScrollPos;
+
+    const core::stringw& text() const { return Text; }
+    bool lineLayout() const { return hasLineLayout(); }
+};
+
+//! A box owned by the root element of the current AppGuiEnvironment.
+inline TestEditBox* makeBox(const wchar_t* text, const core::rect<s32>& rect,
+                            gui::IGUIElement* parent)
+{
+    TestEditBox* box = new TestEditBox(text, parent, rect);
+    box->drop();
+    return box;
+}
+
+//! A parent that records what its children hand on.
+class RecordingParent : public gui::IGUIElement
+{
+public:
+    RecordingParent(gui::IGUIEnvironment* env, const core::rect<s32>& rect)
+        : gui::IGUIElement(gui::EGUIET_ELEMENT, env, env->getRootGUIElement(), -1, rect)
+    {
+    }
+    virtual bool OnEvent(const SEvent& event)
+    {
+        Events.push_back(event);
+        return false;
+    }
+    std::vector<SEvent> Events;
+};
+
+//! A font that draws and measures with another one and records every text
+//! it was asked to draw.
+class SpyFont : public gui::IGUIFont
+{
+public:
+    struct SDrawCall
+    {
+        std::wstring Text;
+        core::rect<s32> Position;
+        video::SColor Color;
+        bool HCenter;
+        bool VCenter;
+        core::rect<s32> Clip;
+    };
+
+    explicit SpyFont(gui::IGUIFont* inner) : Inner(inner) { Inner->grab(); }
+
+    virtual void draw(const core::stringw& text, const core::rect<s32>& position,
+                      video::SColor color, bool hcenter = false, bool vcenter = false,
+                      const core::rect<s32>* clip = 0)
+    {
+        SDrawCall call = {text.c_str(), position, color,
+                          hcenter,      vcenter,  clip ? *clip : core::rect<s32>()};
+        Calls.push_back(call);
+        Inner->draw(text, position, color, hcenter, vcenter, clip);
+    }
+    virtual core::dimension2d<u32> getDimension(const wchar_t* text) const
+    {
+        return Inner->getDimension(text);
+    }
+    virtual s32 getCharacterFromPos(const wchar_t* text, s32 x) const
+    {
+        return Inner->getCharacterFromPos(text, x);
+    }
+    virtual void setKerningWidth(s32 kerning) { Inner->setKerningWidth(kerning); }
+    virtual void setKerningHeight(s32 kerning) { Inner->setKerningHeight(kerning); }
+    virtual s32 getKerningWidth(const wchar_t* a = 0, const wchar_t* b = 0) const
+    {
+        return Inner->getKerningWidth(a, b);
+    }
+    virtual s32 getKerningHeight() const { return Inner->getKerningHeight(); }
+    virtual void setInvisibleCharacters(const wchar_t* s) { Inner->setInvisibleCharacters(s); }
+
+    //! The calls that drew text.
+    std::vector<SDrawCall> Calls;
+
+    //! The first call that drew text, or null.
+    const SDrawCall* find(const std::wstring& text) const
+    {
+        for (const SDrawCall& call : Calls)
+            if (call.Text == text)
+                return &call;
+        return 0;
+    }
+
+protected:
+    virtual ~SpyFont() { Inner->drop(); }
+
+private:
+    gui::IGUIFont* Inner;
+};
+
+inline std::vector<std::wstring> lines(const TestEditBox& box)
+{
+    std::vector<std::wstring> out;
+    for (u32 i = 0; i < box.BrokenLines.size(); ++i)
+        out.push_back(box.BrokenLines[i].c_str());
+    return out;
+}
+
+inline std::vector<s32> starts(const TestEditBox& box)
+{
+    std::vector<s32> out;
+    for (u32 i = 0; i < box.BrokenLineStarts.size(); ++i)
+        out.push_back(box.BrokenLineStarts[i]);
+    return out;
+}
+
+inline s32 widthOf(gui::IGUIFont* font, const wchar_t* text)
+{
+    return (s32)font->getDimension(text).Width;
+}
+
+//! What must hold after every operation, whatever came before: indices in
+//! the text, line arrays of equal length, and in line layout lines that are
+//! the text itself, in order, with breaks shown as spaces.
+inline void expectSound(const TestEditBox& box)
+{
+    const s32 size = (s32)box.text().size();
+    ASSERT_GE(box.CursorPos, 0);
+    ASSERT_LE(box.CursorPos, size);
+    ASSERT_GE(box.SelectionStart, 0);
+    ASSERT_LE(box.SelectionStart, size);
+    ASSERT_GE(box.SelectionEnd, 0);
+    ASSERT_LE(box.SelectionEnd, size);
+    ASSERT_EQ(box.BrokenLines.size(), box.BrokenLineStarts.size());
+    if (!box.lineLayout())
+        return;
+
+    ASSERT_GT(box.BrokenLines.size(), 0u);
+    ASSERT_EQ(box.BrokenLineStarts[0], 0);
+    for (u32 i = 0; i < box.BrokenLines.size(); ++i)
+    {
+        const s32 start = box.BrokenLineStarts[i];
+        if (i > 0)
+        {
+            ASSERT_GE(start, box.BrokenLineStarts[i - 1]);
+        }
+        ASSERT_LE(start + (s32)box.BrokenLines[i].size(), size);
+        for (u32 k = 0; k < box.BrokenLines[i].size(); ++k)
+        {
+            wchar_t c = box.text()[start + k];
+            if (c == L'\r' || c == L'\n')
+                c = L' ';
+            ASSERT_EQ(box.BrokenLines[i][k], c) << "line " << i << " column " << k;
+        }
+    }
+}
+
+} // namespace editboxtest
+
+#endif
