@@ -1,6 +1,8 @@
 #include "EditBoxTestSupport.h"
 
+#include "gui/font/CGUITTFont.h"
 #include "support/ScopedAppDevice.h"
+#include "support/TestEnvironment.h"
 
 #include <random>
 
@@ -50,7 +52,12 @@ void expectStableBreak(TestEditBox* box)
 TEST(EditBoxInvariants, RandomPropertySequencesKeepTheBoxSound)
 {
     testsupport::ScopedAppDevice app;
-    gui::IGUIFont* builtIn = app.gui()->getBuiltInFont();
+    gui::CGUITTFace* face = new gui::CGUITTFace();
+    gui::CGUITTFont* ipa = new gui::CGUITTFont();
+    ASSERT_TRUE(face->load(testsupport::ipaFontPath()));
+    ASSERT_TRUE(ipa->attach(face, 12));
+    face->drop();
+    gui::IGUIFont* const fonts[] = {0, app.gui()->getBuiltInFont(), ipa};
     for (unsigned seed = 1; seed <= 40; ++seed)
     {
         std::mt19937 rng(seed);
@@ -79,7 +86,7 @@ TEST(EditBoxInvariants, RandomPropertySequencesKeepTheBoxSound)
                 box->setMax(rng() % 3 == 0 ? 0 : rng() % 40);
                 break;
             case 5:
-                box->setOverrideFont(flag ? builtIn : 0);
+                box->setOverrideFont(fonts[rng() % 3]);
                 break;
             case 6:
                 box->setRelativePosition(
@@ -115,11 +122,14 @@ TEST(EditBoxInvariants, RandomPropertySequencesKeepTheBoxSound)
             if (::testing::Test::HasFatalFailure())
             {
                 ADD_FAILURE() << "seed " << seed << " step " << step;
-                return;
+                break;
             }
         }
         box->remove();
+        if (::testing::Test::HasFatalFailure())
+            break;
     }
+    ipa->drop();
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "EditBoxTestSupport.h"
 
+#include "gui/font/CGUITTFont.h"
 #include "support/ScopedAppDevice.h"
+#include "support/TestEnvironment.h"
 
 using namespace irr;
 using namespace editboxtest;
@@ -8,11 +10,25 @@ using namespace editboxtest;
 namespace
 {
 
-// The engine's built-in font on the null device: widths known exactly.
-class EditBoxLayout : public ::testing::Test
+// On the null device, once with the engine's built-in font and once with
+// IPA Gothic at the demo's 12 pixels as the skin's font. Expectations are
+// measured with the same font, so each case holds for both.
+class EditBoxLayout : public ::testing::TestWithParam<bool>
 {
 protected:
-    EditBoxLayout() : Root(App.gui()->getRootGUIElement()), Font(App.gui()->getBuiltInFont()) {}
+    EditBoxLayout() : Root(App.gui()->getRootGUIElement()), Font(App.gui()->getBuiltInFont())
+    {
+        if (!GetParam())
+            return;
+        gui::CGUITTFace* face = new gui::CGUITTFace();
+        gui::CGUITTFont* font = new gui::CGUITTFont();
+        EXPECT_TRUE(face->load(testsupport::ipaFontPath()));
+        EXPECT_TRUE(font->attach(face, 12));
+        App.gui()->getSkin()->setFont(font);
+        face->drop();
+        font->drop();
+        Font = font;
+    }
 
     //! A word-wrapping box whose wrap width (the box's width less 6) is wrap.
     TestEditBox* wrapBox(const wchar_t* text, s32 wrap)
@@ -27,7 +43,7 @@ protected:
     gui::IGUIFont* Font;
 };
 
-TEST_F(EditBoxLayout, HardBreaksMakeLinesAndCrLfBecomesOneCharacter)
+TEST_P(EditBoxLayout, HardBreaksMakeLinesAndCrLfBecomesOneCharacter)
 {
     TestEditBox* empty = makeBox(L"", core::rect<s32>(0, 0, 200, 100), Root);
     empty->setMultiLine(true);
@@ -54,14 +70,14 @@ TEST_F(EditBoxLayout, HardBreaksMakeLinesAndCrLfBecomesOneCharacter)
     EXPECT_EQ(lines(*box), (std::vector<std::wstring>{L"a ", L" ", L"b"}));
 }
 
-TEST_F(EditBoxLayout, LineFeedIsASpaceWithoutMultiLine)
+TEST_P(EditBoxLayout, LineFeedIsASpaceWithoutMultiLine)
 {
     TestEditBox* box = wrapBox(L"aa\nbb\r\ncc", 400);
     EXPECT_EQ(lines(*box), std::vector<std::wstring>{L"aa bb cc"});
     EXPECT_EQ(std::wstring(box->getText()), L"aa\nbb\rcc");
 }
 
-TEST_F(EditBoxLayout, WordThatFitsExactlyStaysAndOnePixelMoreWraps)
+TEST_P(EditBoxLayout, WordThatFitsExactlyStaysAndOnePixelMoreWraps)
 {
     const s32 room = widthOf(Font, L"aaa") + widthOf(Font, L"  ") + widthOf(Font, L"bbb");
 
@@ -76,7 +92,7 @@ TEST_F(EditBoxLayout, WordThatFitsExactlyStaysAndOnePixelMoreWraps)
     EXPECT_EQ(wraps->getLineFromPos(5), 1);
 }
 
-TEST_F(EditBoxLayout, OverWideFirstWordGetsAnEmptyLineBeforeIt)
+TEST_P(EditBoxLayout, OverWideFirstWordGetsAnEmptyLineBeforeIt)
 {
     TestEditBox* box = wrapBox(L"wwwwwwww x", widthOf(Font, L"www"));
     EXPECT_EQ(lines(*box), (std::vector<std::wstring>{L"", L"wwwwwwww x"}));
@@ -86,7 +102,7 @@ TEST_F(EditBoxLayout, OverWideFirstWordGetsAnEmptyLineBeforeIt)
     EXPECT_EQ(box->getLineFromPos(9), 1);
 }
 
-TEST_F(EditBoxLayout, RunsWithoutSpacesAreNeverSplitAndTheLastCharacterIsNotMeasured)
+TEST_P(EditBoxLayout, RunsWithoutSpacesAreNeverSplitAndTheLastCharacterIsNotMeasured)
 {
     std::wstring japanese;
     for (int i = 0; i < 40; ++i)
@@ -99,7 +115,7 @@ TEST_F(EditBoxLayout, RunsWithoutSpacesAreNeverSplitAndTheLastCharacterIsNotMeas
     EXPECT_EQ(lines(*last), std::vector<std::wstring>{L"aaa b"});
 }
 
-TEST_F(EditBoxLayout, LineRectanglesTouchAndFollowAlignment)
+TEST_P(EditBoxLayout, LineRectanglesTouchAndFollowAlignment)
 {
     TestEditBox* box = makeBox(L"ab\ncdef", core::rect<s32>(0, 0, 200, 100), Root);
     box->setMultiLine(true);
@@ -125,7 +141,7 @@ TEST_F(EditBoxLayout, LineRectanglesTouchAndFollowAlignment)
               core::position2d<s32>(100 + 100 - w / 2, 50 + 50 - (2 * h) / 2));
 }
 
-TEST_F(EditBoxLayout, VerticalScrollShowsTheCursorLineAtTheBottom)
+TEST_P(EditBoxLayout, VerticalScrollShowsTheCursorLineAtTheBottom)
 {
     TestEditBox* box =
         makeBox(L"0\n1\n2\n3\n4\n5\n6\n7\n8\n9", core::rect<s32>(0, 0, 200, 56), Root);
@@ -158,7 +174,7 @@ TEST_F(EditBoxLayout, VerticalScrollShowsTheCursorLineAtTheBottom)
     EXPECT_EQ(box->VScrollPos, 0);
 }
 
-TEST_F(EditBoxLayout, HorizontalScrollKeepsRoomForTheCursor)
+TEST_P(EditBoxLayout, HorizontalScrollKeepsRoomForTheCursor)
 {
     const wchar_t* longText = L"a rather long line of text that overflows";
     TestEditBox* box = makeBox(longText, core::rect<s32>(0, 0, 120, 20), Root);
@@ -185,7 +201,7 @@ TEST_F(EditBoxLayout, HorizontalScrollKeepsRoomForTheCursor)
     EXPECT_EQ(right->HScrollPos, 0);
 }
 
-TEST_F(EditBoxLayout, TextDimensionSpansTheShownLinesOnly)
+TEST_P(EditBoxLayout, TextDimensionSpansTheShownLinesOnly)
 {
     TestEditBox* box = makeBox(L"ab\ncdef", core::rect<s32>(0, 0, 200, 100), Root);
     box->setMultiLine(true);
@@ -199,7 +215,7 @@ TEST_F(EditBoxLayout, TextDimensionSpansTheShownLinesOnly)
     EXPECT_EQ(box->getTextDimension().Height, 100u + Font->getKerningHeight());
 }
 
-TEST_F(EditBoxLayout, LongTextsBreakInOnePass)
+TEST_P(EditBoxLayout, LongTextsBreakInOnePass)
 {
     // 100,000 characters with a CR LF every 50: quadratic work would take minutes.
     core::stringw text;
@@ -213,5 +229,9 @@ TEST_F(EditBoxLayout, LongTextsBreakInOnePass)
     EXPECT_GE(box->BrokenLines.size(), 2000u);
     expectSound(*box);
 }
+
+INSTANTIATE_TEST_SUITE_P(Fonts, EditBoxLayout, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& info)
+                         { return std::string(info.param ? "IpaGothic" : "BuiltIn"); });
 
 } // namespace
