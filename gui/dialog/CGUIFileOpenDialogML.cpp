@@ -53,20 +53,11 @@ CGUIFileOpenDialogML::CGUIFileOpenDialogML(IGUIEnvironment* environment, IGUIEle
 
 CGUIFileOpenDialogML::~CGUIFileOpenDialogML()
 {
-    if (TitleCloseButton)
-        TitleCloseButton->drop();
-    if (OkButton)
-        OkButton->drop();
-    if (CancelButton)
-        CancelButton->drop();
-    if (EntryListBox)
-        EntryListBox->drop();
-    if (DirectoryText)
-        DirectoryText->drop();
-    if (FileSystem)
-        FileSystem->drop();
-    if (DirectoryListing)
-        DirectoryListing->drop();
+    IReferenceCounted* const held[] = {TitleCloseButton, OkButton,   CancelButton,    EntryListBox,
+                                       DirectoryText,    FileSystem, DirectoryListing};
+    for (IReferenceCounted* object : held)
+        if (object)
+            object->drop();
 }
 
 void CGUIFileOpenDialogML::createChildren()

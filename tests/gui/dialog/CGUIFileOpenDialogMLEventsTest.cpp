@@ -81,13 +81,6 @@ TEST_F(DialogEvents, OkAfterAFileReportsItsBytesToTheParentAndThenCloses)
         fclose(opened);
 }
 
-TEST_F(DialogEvents, AnAsciiPathReadsBackUnchanged)
-{
-    selectItem(Dialog, item(L"readme.txt"));
-    EXPECT_EQ(core::stringw((Dir.path() + "/readme.txt").c_str()),
-              core::stringw(Dialog->getFileName()));
-}
-
 TEST_F(DialogEvents, OkWithADirectoryOrNothingChosenDoesNothing)
 {
     EXPECT_FALSE(clickButton(Dialog, Dialog->okButton()));
@@ -109,6 +102,7 @@ TEST_F(DialogEvents, SelectingAgainEntersAFolderButOnlyRecordsAFile)
     const size_t before = Parent->Records.size();
     EXPECT_TRUE(selectItem(Dialog, item(L"readme.txt"), true));
     EXPECT_EQ(before, Parent->Records.size()); // consumed, nothing sent
+    // An ASCII path reads back unchanged.
     EXPECT_EQ(core::stringw((Dir.path() + "/readme.txt").c_str()),
               core::stringw(Dialog->getFileName()));
     EXPECT_TRUE(hasChild(Parent, Dialog));
@@ -168,6 +162,16 @@ TEST_F(DialogEvents, CancelAndTheCloseButtonBothReportCancellation)
     event.MouseInput.X = event.MouseInput.Y = 5;
     App.device()->postEventFromUser(event);
     EXPECT_TRUE(Destroyed);
+}
+
+TEST_F(DialogEvents, AParentMayCloseTheDialogWhileHandlingItsResult)
+{
+    Parent->RemoveDialogOnResult = true;
+    selectItem(Dialog, item(L"readme.txt"));
+    EXPECT_TRUE(clickButton(Dialog, Dialog->okButton()));
+    EXPECT_TRUE(Destroyed);
+    EXPECT_EQ(gui::EGET_FILE_SELECTED, Parent->Records.back().Type);
+    EXPECT_TRUE(Parent->getChildren().empty());
 }
 
 TEST_F(DialogEvents, DraggingFollowsThePointerOnlyInsideTheParent)

@@ -42,7 +42,8 @@ void writeFile(const std::string& path)
 
 RecordingParent::RecordingParent(gui::IGUIEnvironment* env)
     : gui::IGUIElement(gui::EGUIET_ELEMENT, env, env->getRootGUIElement(), -1,
-                       core::rect<s32>(0, 0, 640, 480))
+                       core::rect<s32>(0, 0, 640, 480)),
+      RemoveDialogOnResult(false)
 {
 }
 
@@ -55,6 +56,9 @@ bool RecordingParent::OnEvent(const SEvent& event)
         if (r.Caller && r.Caller->getType() == gui::EGUIET_FILE_OPEN_DIALOG)
             r.FileName = static_cast<gui::IGUIFileOpenDialog*>(r.Caller)->getFileName();
         Records.push_back(r);
+        if (RemoveDialogOnResult &&
+            (r.Type == gui::EGET_FILE_SELECTED || r.Type == gui::EGET_FILE_CHOOSE_DIALOG_CANCELLED))
+            r.Caller->remove();
     }
     return false;
 }

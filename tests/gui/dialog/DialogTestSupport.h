@@ -96,6 +96,8 @@ public:
     virtual bool OnEvent(const irr::SEvent& event);
 
     std::vector<Record> Records;
+    //! Closes the dialog itself on its result, as a hasty parent might.
+    bool RemoveDialogOnResult;
 };
 
 //! Index of the list item with this text, or -1.
