@@ -24,6 +24,13 @@ template <typename F> F real(F, const char* name)
     return reinterpret_cast<F>(symbol);
 }
 
+FT_Error countSuccess(FT_Error error, unsigned& counter)
+{
+    if (!error)
+        ++counter;
+    return error;
+}
+
 } // namespace
 
 void FreeTypeCalls::reset()
@@ -39,15 +46,13 @@ const FreeTypeCalls& FreeTypeCalls::get()
 } // namespace fonttest
 
 using fonttest::Calls;
+using fonttest::countSuccess;
 using fonttest::real;
 
 extern "C" FT_Error FT_Init_FreeType(FT_Library* library)
 {
     static const auto next = real(&FT_Init_FreeType, "FT_Init_FreeType");
-    const FT_Error error = next(library);
-    if (!error)
-        ++Calls.LibrariesCreated;
-    return error;
+    return countSuccess(next(library), Calls.LibrariesCreated);
 }
 
 extern "C" FT_Error FT_Done_FreeType(FT_Library library)
@@ -60,10 +65,7 @@ extern "C" FT_Error FT_Done_FreeType(FT_Library library)
 extern "C" FT_Error FT_New_Face(FT_Library library, const char* path, FT_Long index, FT_Face* face)
 {
     static const auto next = real(&FT_New_Face, "FT_New_Face");
-    const FT_Error error = next(library, path, index, face);
-    if (!error)
-        ++Calls.FacesCreated;
-    return error;
+    return countSuccess(next(library, path, index, face), Calls.FacesCreated);
 }
 
 extern "C" FT_Error FT_Done_Face(FT_Face face)
