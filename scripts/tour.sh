@@ -58,6 +58,24 @@ xdotool mousemove --window "$win" 60 226
 sleep 1.5
 shot quit-tooltip
 
+click 60 306
+shot file-dialog
+# Twice on the folder's row enters it; once on the file's row chooses it.
+click 250 180
+sleep 0.3
+click 250 180
+shot folder-entered
+click 250 196
+shot file-chosen
+click 450 155
+shot file-accepted
+
+click 60 266
+click 60 266
+shot two-windows
+xdotool mousemove --window "$win" 233 52 mousedown 1 mousemove --window "$win" 200 52 mouseup 1
+shot more-transparent
+
 click 60 226
 for _ in $(seq 50); do
     kill -0 "$demo_pid" 2>/dev/null || break
