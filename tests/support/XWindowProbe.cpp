@@ -111,4 +111,18 @@ unsigned long XWindowProbe::pixel(XWindowId w, int x, int y)
     return value;
 }
 
+std::vector<unsigned long> XWindowProbe::capture(XWindowId w, int x, int y, int width, int height)
+{
+    std::vector<unsigned long> pixels;
+    XImage* image = XGetImage(Dpy, w, x, y, (unsigned)width, (unsigned)height, AllPlanes, ZPixmap);
+    if (!image)
+        return pixels;
+    pixels.reserve((size_t)(width * height));
+    for (int row = 0; row < height; ++row)
+        for (int column = 0; column < width; ++column)
+            pixels.push_back(XGetPixel(image, column, row) & 0xFFFFFF);
+    XDestroyImage(image);
+    return pixels;
+}
+
 } // namespace testsupport

@@ -2,6 +2,7 @@
 #define TESTS_SUPPORT_X_WINDOW_PROBE_H_INCLUDED
 
 #include <string>
+#include <vector>
 
 struct _XDisplay;
 
@@ -32,6 +33,8 @@ public:
     void sendDeleteWindow(XWindowId w);
     //! Pixel of the window as 0xRRGGBB.
     unsigned long pixel(XWindowId w, int x, int y);
+    //! A rectangle of the window, row by row, each pixel as 0xRRGGBB.
+    std::vector<unsigned long> capture(XWindowId w, int x, int y, int width, int height);
 
 private:
     ::_XDisplay* Dpy;
