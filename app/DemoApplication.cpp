@@ -6,6 +6,7 @@
 #include "app/MyEventReceiver.h"
 #include "gui/editbox/CGUIEditBoxML.h"
 #include "ime/CIrrInputMethod.h"
+#include "ime/InputMethodPlatform.h"
 
 using namespace irr;
 
@@ -41,7 +42,7 @@ int runDemo(std::istream& in, std::ostream& out)
         return 1;
 
     AppDevice =
-        createDevice(driverType, core::dimension2d<u32>(640, 480), 16, false, false, false, 0);
+        ime::createDevice(driverType, core::dimension2d<u32>(640, 480), 16, false, false, false, 0);
     if (!AppDevice)
         return 1;
 

@@ -33,7 +33,7 @@ bool CIrrInputMethod::run()
     {
         if (message.Type == ime::EPMT_IME_COMPOSITION)
         {
-            if (message.HasResultString && Device && Device->isWindowActive())
+            if (message.HasResultString && Device && ime::isWindowActive(Device))
                 postCommittedString();
         }
         else if (message.Type == ime::EPMT_QUIT)

@@ -39,6 +39,17 @@ bool peekAndDispatchMessage(IrrlichtDevice* device, SPlatformMessage& message);
 //! bytes and returns the number copied. Negative on error.
 s32 getCompositionResult(c8* buffer, u32 bufferSize);
 
+//! Creates the engine device whose window the platform layer serves; takes
+//! the arguments of the engine's createDevice. Null when the engine has no
+//! device of that kind here.
+IrrlichtDevice* createDevice(video::E_DRIVER_TYPE driverType,
+                             const core::dimension2d<u32>& windowSize, u32 bits, bool fullscreen,
+                             bool stencilbuffer, bool vsync, IEventReceiver* receiver);
+
+//! Whether the device's window has the keyboard focus, so that what the
+//! input method commits is meant for it. The device may be null.
+bool isWindowActive(IrrlichtDevice* device);
+
 //! Places the composition window of the focused window at a client-area point.
 void setCompositionWindowPos(s32 x, s32 y);
 

@@ -15,6 +15,21 @@ namespace
 MSG CurrentMessage;
 } // namespace
 
+IrrlichtDevice* createDevice(video::E_DRIVER_TYPE driverType,
+                             const core::dimension2d<u32>& windowSize, u32 bits, bool fullscreen,
+                             bool stencilbuffer, bool vsync, IEventReceiver* receiver)
+{
+    // The engine's window procedure already hands the input method's
+    // messages to the thread's queue, where the pump finds them.
+    return ::irr::createDevice(driverType, windowSize, bits, fullscreen, stencilbuffer, vsync,
+                               receiver);
+}
+
+bool isWindowActive(IrrlichtDevice* device)
+{
+    return device && device->isWindowActive();
+}
+
 bool peekAndDispatchMessage(IrrlichtDevice* device, SPlatformMessage& message)
 {
     (void)device; // the window procedure is the engine's; it needs no help here

@@ -24,6 +24,17 @@ bool getCompositionWindowPos(s32& x, s32& y);
 //! How often closeInputMethod was called since the program started.
 u32 getInputMethodCloseCount();
 
+//! The X window of the device made by createDevice while that device lives;
+//! 0 otherwise.
+unsigned long getDeviceWindowId();
+
+//! Whether an input context of the user's input method is open on that window.
+bool hasInputContext();
+
+//! The spot location the input context holds, read back from it. False
+//! without an input context.
+bool getInputContextSpotLocation(s32& x, s32& y);
+
 } // end namespace x11
 } // end namespace ime
 } // end namespace irr

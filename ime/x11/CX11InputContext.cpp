@@ -1,0 +1,253 @@
+#include "ime/x11/CX11InputContext.h"
+
+#include "ime/CUserLocaleScope.h"
+
+#include <X11/Xutil.h>
+
+namespace irr
+{
+namespace ime
+{
+namespace x11
+{
+namespace
+{
+// Enough for any key and most commits; a longer commit grows it once.
+const u32 InitialBufferSize = 64;
+} // namespace
+
+CX11InputContext::CX11InputContext()
+    : Dpy(0), Win(0), WindowEvents(0), Method(0), Context(0), Focused(false),
+      WatchingForServer(false), HaveSpot(false)
+{
+    Spot.x = 0;
+    Spot.y = 0;
+}
+
+CX11InputContext::~CX11InputContext()
+{
+    close();
+}
+
+bool CX11InputContext::open(Display* display, Window window, long windowEvents)
+{
+    close();
+    Dpy = display;
+    Win = window;
+    WindowEvents = windowEvents;
+    if (Buffer.size() < InitialBufferSize)
+        Buffer.set_used(InitialBufferSize);
+    if (openMethod() && createContext())
+        return true;
+    if (Method)
+        XCloseIM(Method);
+    Method = 0;
+    XSelectInput(Dpy, Win, WindowEvents);
+    return false;
+}
+
+void CX11InputContext::close()
+{
+    watchForServer(false);
+    if (Context)
+        XDestroyIC(Context);
+    Context = 0;
+    if (Method)
+        XCloseIM(Method);
+    Method = 0;
+    Dpy = 0;
+    Win = 0;
+}
+
+bool CX11InputContext::openMethod()
+{
+    // The method's encoding is the locale in force when it opens: the
+    // user's, the same one the pump decodes commits in.
+    CUserLocaleScope userLocale;
+    if (!XSupportsLocale())
+        return false;
+    XSetLocaleModifiers("");
+    Method = XOpenIM(Dpy, 0, 0, 0);
+    if (!Method)
+    {
+        // The server XMODIFIERS names is not running: Xlib's built-in method
+        // still gives compose sequences and keys mapped to any character.
+        XSetLocaleModifiers("@im=none");
+        Method = XOpenIM(Dpy, 0, 0, 0);
+    }
+    if (!Method)
+        return false;
+
+    XIMCallback destroyed;
+    destroyed.client_data = (XPointer)this;
+    destroyed.callback = (XIMProc)onMethodDestroyed;
+    XSetIMValues(Method, XNDestroyCallback, &destroyed, (char*)0);
+    return true;
+}
+
+bool CX11InputContext::createContext()
+{
+    XIMStyles* styles = 0;
+    if (XGetIMValues(Method, XNQueryInputStyle, &styles, (char*)0) || !styles)
+        return false;
+    bool position = false, root = false, none = false;
+    for (unsigned short i = 0; i < styles->count_styles; ++i)
+    {
+        const XIMStyle s = styles->supported_styles[i];
+        position |= s == (XIMPreeditPosition | XIMStatusNothing);
+        root |= s == (XIMPreeditNothing | XIMStatusNothing);
+        none |= s == (XIMPreeditNone | XIMStatusNone);
+    }
+    XFree(styles);
+
+    // Composition at the text cursor where the server can do it; else in
+    // the server's own window; else keys pass through the method untouched.
+    if (position)
+    {
+        XVaNestedList preedit = XVaCreateNestedList(0, XNSpotLocation, &Spot, (char*)0);
+        Context =
+            XCreateIC(Method, XNInputStyle, XIMPreeditPosition | XIMStatusNothing, XNClientWindow,
+                      Win, XNFocusWindow, Win, XNPreeditAttributes, preedit, (char*)0);
+        XFree(preedit);
+    }
+    if (!Context && root)
+        Context = XCreateIC(Method, XNInputStyle, XIMPreeditNothing | XIMStatusNothing,
+                            XNClientWindow, Win, XNFocusWindow, Win, (char*)0);
+    if (!Context && none)
+        Context = XCreateIC(Method, XNInputStyle, XIMPreeditNone | XIMStatusNone, XNClientWindow,
+                            Win, XNFocusWindow, Win, (char*)0);
+    if (!Context)
+        return false;
+
+    long filterEvents = 0;
+    XGetICValues(Context, XNFilterEvents, &filterEvents, (char*)0);
+    XSelectInput(Dpy, Win, WindowEvents | filterEvents);
+    if (HaveSpot)
+        setSpotLocation(Spot.x, Spot.y);
+    if (Focused)
+        XSetICFocus(Context);
+    return true;
+}
+
+void CX11InputContext::watchForServer(bool watch)
+{
+    if (watch == WatchingForServer || !Dpy)
+        return;
+    if (watch)
+        XRegisterIMInstantiateCallback(Dpy, 0, 0, 0, (XIDProc)onServerAvailable, (XPointer)this);
+    else
+        XUnregisterIMInstantiateCallback(Dpy, 0, 0, 0, (XIDProc)onServerAvailable, (XPointer)this);
+    WatchingForServer = watch;
+}
+
+void CX11InputContext::onMethodDestroyed(XIM, XPointer self, XPointer)
+{
+    // Xlib has freed the method and its contexts already: forget them, and
+    // open again when a server comes back.
+    CX11InputContext* context = (CX11InputContext*)self;
+    context->Context = 0;
+    context->Method = 0;
+    XSelectInput(context->Dpy, context->Win, context->WindowEvents);
+    context->watchForServer(true);
+}
+
+void CX11InputContext::onServerAvailable(Display*, XPointer self, XPointer)
+{
+    CX11InputContext* context = (CX11InputContext*)self;
+    if (context->Context)
+        return;
+    if (context->openMethod() && context->createContext())
+    {
+        context->watchForServer(false);
+        return;
+    }
+    if (context->Method)
+        XCloseIM(context->Method);
+    context->Method = 0;
+}
+
+void CX11InputContext::setFocus(bool focused)
+{
+    Focused = focused;
+    if (!Context)
+        return;
+    if (focused)
+        XSetICFocus(Context);
+    else
+        XUnsetICFocus(Context);
+}
+
+const c8* CX11InputContext::lookup(XKeyEvent& event, s32& length, KeySym& keysym, int& status)
+{
+    keysym = NoSymbol;
+    if (!Context)
+    {
+        // Without a method Xlib's text is Latin-1 whatever the locale, so
+        // only the keysym is passed on; its character is known anyway.
+        XLookupString(&event, Buffer.pointer(), (int)Buffer.size(), &keysym, 0);
+        length = 0;
+        status = keysym != NoSymbol ? XLookupKeySym : XLookupNone;
+        return Buffer.pointer();
+    }
+    Status lookupStatus = 0;
+    length = XmbLookupString(Context, &event, Buffer.pointer(), (int)Buffer.size(), &keysym,
+                             &lookupStatus);
+    if (lookupStatus == XBufferOverflow)
+    {
+        // The same event again returns the same commit: only the room was short.
+        Buffer.set_used((u32)length + 1);
+        length = XmbLookupString(Context, &event, Buffer.pointer(), (int)Buffer.size(), &keysym,
+                                 &lookupStatus);
+    }
+    status = lookupStatus;
+    if (status != XLookupChars && status != XLookupBoth)
+        length = 0;
+    return Buffer.pointer();
+}
+
+void CX11InputContext::setSpotLocation(s32 x, s32 y)
+{
+    HaveSpot = true;
+    Spot.x = (short)x;
+    Spot.y = (short)y;
+    if (!Context)
+        return;
+    XVaNestedList preedit = XVaCreateNestedList(0, XNSpotLocation, &Spot, (char*)0);
+    XSetICValues(Context, XNPreeditAttributes, preedit, (char*)0);
+    XFree(preedit);
+}
+
+bool CX11InputContext::getSpotLocation(s32& x, s32& y) const
+{
+    if (!Context)
+        return false;
+    XPoint* spot = 0;
+    XVaNestedList preedit = XVaCreateNestedList(0, XNSpotLocation, &spot, (char*)0);
+    const char* failed = XGetICValues(Context, XNPreeditAttributes, preedit, (char*)0);
+    XFree(preedit);
+    if (failed || !spot)
+        return false;
+    x = spot->x;
+    y = spot->y;
+    XFree(spot);
+    return true;
+}
+
+void CX11InputContext::reset()
+{
+    if (!Context)
+        return;
+    // Whatever was being composed is dropped, never committed: the box that
+    // lost the focus must not receive half a composition.
+    char* discarded = XmbResetIC(Context);
+    if (discarded)
+        XFree(discarded);
+    XVaNestedList preedit =
+        XVaCreateNestedList(0, XNPreeditState, (XIMPreeditState)XIMPreeditDisable, (char*)0);
+    XSetICValues(Context, XNPreeditAttributes, preedit, (char*)0);
+    XFree(preedit);
+}
+
+} // end namespace x11
+} // end namespace ime
+} // end namespace irr
