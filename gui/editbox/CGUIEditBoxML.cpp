@@ -214,13 +214,27 @@ void CGUIEditBoxML::updateAbsolutePosition()
 
 bool CGUIEditBoxML::OnEvent(const SEvent& event)
 {
-    if (event.EventType == EET_GUI_EVENT && event.GUIEvent.EventType == EGET_ELEMENT_FOCUS_LOST &&
-        event.GUIEvent.Caller == this)
+    switch (event.EventType)
     {
-        MouseSelecting = false;
-        SelectionStart = 0;
-        SelectionEnd = 0;
-        ime::closeInputMethod();
+    case EET_GUI_EVENT:
+        if (event.GUIEvent.EventType == EGET_ELEMENT_FOCUS_LOST && event.GUIEvent.Caller == this)
+        {
+            MouseSelecting = false;
+            SelectionStart = 0;
+            SelectionEnd = 0;
+            ime::closeInputMethod();
+        }
+        break;
+    case EET_MOUSE_INPUT_EVENT:
+        if (processMouse(event))
+            return true;
+        break;
+    case EET_KEY_INPUT_EVENT:
+        if (processKey(event))
+            return true;
+        break;
+    default:
+        break;
     }
 
     return Parent ? Parent->OnEvent(event) : false;

@@ -45,12 +45,26 @@ public:
     virtual void setMax(u32 max);
     virtual u32 getMax() const;
 
+    virtual void serializeAttributes(io::IAttributes* out,
+                                     io::SAttributeReadWriteOptions* options = 0) const;
+    virtual void deserializeAttributes(io::IAttributes* in,
+                                       io::SAttributeReadWriteOptions* options = 0);
+
 protected:
     // Layout.
     void breakText();
     void setTextRect(s32 line);
     s32 getLineFromPos(s32 pos) const;
     void calculateScrollPos();
+
+    // Keyboard and clipboard.
+    bool processKey(const SEvent& event);
+    void inputChar(wchar_t c);
+
+    // Mouse and the input method's composition window.
+    bool processMouse(const SEvent& event);
+    s32 getCursorPos(s32 x, s32 y);
+    void setCompositionWindowPos();
 
     //! True when the text is laid out through BrokenLines. A password box
     //! always shows one masked line, whatever its wrap flags say.
@@ -90,6 +104,14 @@ protected:
     bool CollapsePairsPending;
 
 private:
+    bool processControlKey(const SEvent& event, bool& rebreak);
+    bool processPlainKey(const SEvent& event);
+    void moveToLineEdge(bool end, bool shift);
+    void moveVertically(bool up, bool shift);
+    void eraseSelection();
+    bool copySelection();
+    void paste();
+
     void removeLineFeedsOfPairs();
     core::stringw displaySlice(s32 begin, s32 length) const;
     void updatePasswordMask();

@@ -2,6 +2,8 @@
 #define TESTS_GUI_EDITBOX_EDIT_BOX_TEST_SUPPORT_H_INCLUDED
 
 #include "gui/editbox/CGUIEditBoxML.h"
+#include "gui/font/CGUITTFont.h"
+#include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -21,12 +23,14 @@ public:
 
     using gui::CGUIEditBoxML::breakText;
     using gui::CGUIEditBoxML::calculateScrollPos;
+    using gui::CGUIEditBoxML::getCursorPos;
     using gui::CGUIEditBoxML::getLineFromPos;
     using gui::CGUIEditBoxML::setTextRect;
 
     using gui::CGUIEditBoxML::BlinkStartTime;
     using gui::CGUIEditBoxML::BrokenLines;
     using gui::CGUIEditBoxML::BrokenLineStarts;
+    using gui::CGUIEditBoxML::ClipboardOperator;
     using gui::CGUIEditBoxML::CollapsePairsPending;
     using gui::CGUIEditBoxML::CurrentTextRect;
     using gui::CGUIEditBoxML::CursorPos;
@@ -49,6 +53,76 @@ inline TestEditBox* makeBox(const wchar_t* text, const core::rect<s32>& rect,
     TestEditBox* box = new TestEditBox(text, parent, rect);
     box->drop();
     return box;
+}
+
+//! IPA Gothic at the demo's 12 pixels made the skin's font; the skin keeps it.
+inline gui::IGUIFont* useIpaFont(gui::IGUIEnvironment* env)
+{
+    gui::CGUITTFace* face = new gui::CGUITTFace();
+    gui::CGUITTFont* font = new gui::CGUITTFont();
+    EXPECT_TRUE(face->load(testsupport::ipaFontPath()));
+    EXPECT_TRUE(font->attach(face, 12));
+    env->getSkin()->setFont(font);
+    face->drop();
+    font->drop();
+    return font;
+}
+
+inline SEvent keyEvent(EKEY_CODE key, wchar_t c = 0, bool shift = false, bool control = false,
+                       bool pressed = true)
+{
+    SEvent event;
+    event.EventType = EET_KEY_INPUT_EVENT;
+    event.KeyInput.Key = key;
+    event.KeyInput.Char = c;
+    event.KeyInput.Shift = shift;
+    event.KeyInput.Control = control;
+    event.KeyInput.PressedDown = pressed;
+    return event;
+}
+
+inline SEvent mouseEvent(EMOUSE_INPUT_EVENT type, s32 x, s32 y)
+{
+    SEvent event;
+    event.EventType = EET_MOUSE_INPUT_EVENT;
+    event.MouseInput.Event = type;
+    event.MouseInput.X = x;
+    event.MouseInput.Y = y;
+    event.MouseInput.Wheel = 0;
+    event.MouseInput.ButtonStates = 0;
+    event.MouseInput.Shift = false;
+    event.MouseInput.Control = false;
+    return event;
+}
+
+//! A clipboard of the process's own, for tests that need no X server.
+class FakeClipboard : public IOSOperator
+{
+public:
+    virtual const core::stringc& getOperatingSystemVersion() const { return Version; }
+    virtual void copyToClipboard(const c8* text) const
+    {
+        Content = text;
+        ++Copies;
+    }
+    virtual const c8* getTextFromClipboard() const { return Content.c_str(); }
+    virtual bool getProcessorSpeedMHz(u32*) const { return false; }
+    virtual bool getSystemMemory(u32*, u32*) const { return false; }
+
+    mutable core::stringc Content;
+    mutable int Copies = 0;
+
+private:
+    core::stringc Version;
+};
+
+inline void useClipboard(TestEditBox* box, IOSOperator* clipboard)
+{
+    if (clipboard)
+        clipboard->grab();
+    if (box->ClipboardOperator)
+        box->ClipboardOperator->drop();
+    box->ClipboardOperator = clipboard;
 }
 
 //! A parent that records what its children hand on.

@@ -1,0 +1,122 @@
+#include "gui/editbox/CGUIEditBoxML.h"
+
+#include "ime/CUserLocaleScope.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace irr
+{
+namespace gui
+{
+namespace
+{
+const size_t ConversionFailed = (size_t)-1;
+
+// The user's multibyte text for wide text; false when the locale cannot
+// express some character.
+bool toMultibyte(const core::stringw& text, std::vector<c8>& out)
+{
+    ime::CUserLocaleScope locale;
+    const size_t length = wcstombs(0, text.c_str(), 0);
+    if (length == ConversionFailed)
+        return false;
+    out.assign(length + 1, 0);
+    const size_t written = wcstombs(out.data(), text.c_str(), length);
+    if (written == ConversionFailed)
+        return false;
+    out[written] = 0;
+    return true;
+}
+
+// Wide text for the user's multibyte text; false on an invalid sequence.
+bool toWide(const c8* text, core::stringw& out)
+{
+    const size_t bytes = strlen(text);
+    std::vector<wchar_t> buffer(bytes + 1, 0);
+    size_t count;
+    {
+        ime::CUserLocaleScope locale;
+        count = mbstowcs(buffer.data(), text, bytes);
+    }
+    if (count == ConversionFailed)
+        return false;
+    buffer[count] = 0;
+    out = buffer.data();
+    return true;
+}
+
+bool hasPair(const core::stringw& text)
+{
+    for (u32 i = 1; i < text.size(); ++i)
+    {
+        if (text[i] == L'\n' && text[i - 1] == L'\r')
+            return true;
+    }
+    return false;
+}
+
+// What breaking does to the pairs of text that comes in whole, done to the
+// pasted piece alone so that the cursor can be put right after it.
+void collapsePairs(core::stringw& text)
+{
+    core::stringw kept;
+    kept.reserve(text.size() + 1);
+    for (u32 i = 0; i < text.size(); ++i)
+    {
+        if (i > 0 && text[i] == L'\n' && text[i - 1] == L'\r')
+            continue;
+        kept.append(text[i]);
+    }
+    text = kept;
+}
+
+} // namespace
+
+// A password never reaches the clipboard, and neither does text the user's
+// locale cannot express: the clipboard then keeps what it had.
+bool CGUIEditBoxML::copySelection()
+{
+    if (PasswordBox || !ClipboardOperator || SelectionStart == SelectionEnd)
+        return false;
+    const s32 begin = core::min_(SelectionStart, SelectionEnd);
+    const s32 end = core::max_(SelectionStart, SelectionEnd);
+    std::vector<c8> bytes;
+    if (!toMultibyte(Text.subString((u32)begin, end - begin), bytes))
+        return false;
+    ClipboardOperator->copyToClipboard(bytes.data());
+    return true;
+}
+
+// Clipboard bytes that are not valid in the user's locale paste nothing;
+// like a paste that would pass MaxChars, the selection still goes.
+void CGUIEditBoxML::paste()
+{
+    const c8* clipboard = ClipboardOperator->getTextFromClipboard();
+    core::stringw pasted;
+    if (clipboard && toWide(clipboard, pasted))
+    {
+        // A single-line box keeps the pairs until it breaks lines.
+        const bool deferPairs = !hasLineLayout() && hasPair(pasted);
+        if (hasLineLayout())
+            collapsePairs(pasted);
+
+        const bool selection = SelectionStart != SelectionEnd;
+        const s32 from = selection ? core::min_(SelectionStart, SelectionEnd) : CursorPos;
+        const s32 to = selection ? core::max_(SelectionStart, SelectionEnd) : CursorPos;
+        core::stringw candidate(Text.subString(0, from));
+        candidate.append(pasted);
+        candidate.append(Text.subString((u32)to, (s32)Text.size() - to));
+        if (MaxChars == 0 || candidate.size() <= MaxChars)
+        {
+            Text = candidate;
+            CursorPos = from + (s32)pasted.size();
+            CollapsePairsPending = CollapsePairsPending || deferPairs;
+        }
+    }
+    SelectionStart = SelectionEnd = 0;
+}
+
+} // end namespace gui
+} // end namespace irr

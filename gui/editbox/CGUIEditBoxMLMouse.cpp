@@ -1,0 +1,112 @@
+#include "gui/editbox/CGUIEditBoxML.h"
+
+#include "ime/InputMethodPlatform.h"
+
+namespace irr
+{
+namespace gui
+{
+
+bool CGUIEditBoxML::processMouse(const SEvent& event)
+{
+    const s32 x = event.MouseInput.X;
+    const s32 y = event.MouseInput.Y;
+    switch (event.MouseInput.Event)
+    {
+    case EMIE_LMOUSE_PRESSED_DOWN:
+        if (!Environment->hasFocus(this))
+        {
+            BlinkStartTime = ime::getTickCount();
+            Environment->setFocus(this);
+            MouseSelecting = true;
+            CursorPos = getCursorPos(x, y);
+            SelectionStart = SelectionEnd = CursorPos;
+        }
+        else
+        {
+            if (!AbsoluteClippingRect.isPointInside(core::position2d<s32>(x, y)))
+                return false;
+            CursorPos = getCursorPos(x, y);
+            if (!MouseSelecting)
+                SelectionStart = CursorPos;
+            MouseSelecting = true;
+            SelectionEnd = CursorPos;
+        }
+        calculateScrollPos();
+        setCompositionWindowPos();
+        return true;
+
+    case EMIE_LMOUSE_LEFT_UP:
+        if (!Environment->hasFocus(this))
+            return false;
+        CursorPos = getCursorPos(x, y);
+        if (MouseSelecting)
+            SelectionEnd = CursorPos;
+        MouseSelecting = false;
+        calculateScrollPos();
+        setCompositionWindowPos();
+        return true;
+
+    case EMIE_MOUSE_MOVED:
+        if (!MouseSelecting)
+            return false;
+        CursorPos = getCursorPos(x, y);
+        SelectionEnd = CursorPos;
+        calculateScrollPos();
+        return true;
+
+    default:
+        return false;
+    }
+}
+
+s32 CGUIEditBoxML::getCursorPos(s32 x, s32 y)
+{
+    IGUIFont* font = getActiveFont();
+    const s32 lineCount = hasLineLayout() ? (s32)BrokenLines.size() : 1;
+    // Without a font or lines nothing can be hit: the cursor stays.
+    if (!font || lineCount == 0)
+        return core::clamp(CursorPos, 0, (s32)Text.size());
+
+    x += 3;
+    s32 line = lineCount - 1;
+    for (s32 i = 0; i < lineCount; ++i)
+    {
+        setTextRect(i);
+        if (i == 0 && y < CurrentTextRect.UpperLeftCorner.Y)
+            y = CurrentTextRect.UpperLeftCorner.Y;
+        if (i == lineCount - 1 && y > CurrentTextRect.LowerRightCorner.Y)
+            y = CurrentTextRect.LowerRightCorner.Y;
+        if (y >= CurrentTextRect.UpperLeftCorner.Y && y <= CurrentTextRect.LowerRightCorner.Y)
+        {
+            line = i;
+            break;
+        }
+    }
+
+    const core::stringw& text = hasLineLayout() ? BrokenLines[line] : Text;
+    const s32 start = hasLineLayout() ? BrokenLineStarts[line] : 0;
+    if (x < CurrentTextRect.UpperLeftCorner.X)
+        x = CurrentTextRect.UpperLeftCorner.X;
+
+    const s32 idx = font->getCharacterFromPos(text.c_str(), x - CurrentTextRect.UpperLeftCorner.X);
+    const s32 pos = idx != -1 ? start + idx : start + (s32)text.size();
+    return core::clamp(pos, 0, (s32)Text.size());
+}
+
+// The point follows the cursor as shown: a horizontally scrolled box moves
+// it left by the scrolled pixels.
+void CGUIEditBoxML::setCompositionWindowPos()
+{
+    IGUIFont* font = getActiveFont();
+    if (!font)
+        return;
+    const s32 w = (s32)font->getDimension(Text.subString(0, CursorPos).c_str()).Width;
+    const s32 h = (s32)font->getDimension(L"|").Height;
+    const s32 x = AbsoluteRect.UpperLeftCorner.X + (Border ? 3 : 0) + w - HScrollPos;
+    const s32 y = AbsoluteRect.LowerRightCorner.Y - 2 * h;
+    ime::setCompositionWindowPos(x, y);
+}
+
+} // end namespace gui
+} // end namespace irr

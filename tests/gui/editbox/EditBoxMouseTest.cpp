@@ -1,0 +1,160 @@
+#include "EditBoxTestSupport.h"
+
+#include "ime/InputMethodPlatform.h"
+#include "ime/x11/X11InputMethodBackend.h"
+#include "support/ScopedAppDevice.h"
+
+using namespace irr;
+using namespace editboxtest;
+
+namespace
+{
+
+class EditBoxMouse : public ::testing::Test
+{
+protected:
+    EditBoxMouse()
+        : Parent(new RecordingParent(App.gui(), core::rect<s32>(0, 0, 640, 480))),
+          Font(useIpaFont(App.gui()))
+    {
+        Parent->drop();
+        ime::setTickCountOverride(true, 4242);
+    }
+    ~EditBoxMouse() { ime::setTickCountOverride(false); }
+
+    //! A box that has been drawn once, so that its frame is known.
+    TestEditBox* box(const wchar_t* text, const core::rect<s32>& rect, bool multiLine = false)
+    {
+        TestEditBox* b = makeBox(text, rect, Parent);
+        b->setMultiLine(multiLine);
+        b->setTextAlignment(gui::EGUIA_UPPERLEFT, gui::EGUIA_UPPERLEFT);
+        b->draw();
+        return b;
+    }
+
+    //! The pointer x that hits character column of line in b.
+    s32 xOf(TestEditBox* b, s32 line, s32 column)
+    {
+        b->setTextRect(line);
+        const core::stringw text = b->lineLayout() ? b->BrokenLines[line] : b->text();
+        return b->CurrentTextRect.UpperLeftCorner.X +
+               widthOf(Font, text.subString(0, column).c_str()) + 1 - 3;
+    }
+    s32 yOf(TestEditBox* b, s32 line)
+    {
+        b->setTextRect(line);
+        return b->CurrentTextRect.getCenter().Y;
+    }
+
+    static bool mouse(TestEditBox* b, EMOUSE_INPUT_EVENT type, s32 x, s32 y)
+    {
+        return b->OnEvent(mouseEvent(type, x, y));
+    }
+
+    testsupport::ScopedAppDevice App;
+    RecordingParent* Parent;
+    gui::IGUIFont* Font;
+};
+
+TEST_F(EditBoxMouse, ClickDragAndReleaseSelect)
+{
+    TestEditBox* b = box(L"Editable Text1", core::rect<s32>(350, 80, 550, 100));
+    b->BlinkStartTime = 0;
+    const s32 y = yOf(b, 0);
+
+    EXPECT_TRUE(mouse(b, EMIE_LMOUSE_PRESSED_DOWN, xOf(b, 0, 2), y));
+    EXPECT_TRUE(App.gui()->hasFocus(b));
+    EXPECT_EQ(b->CursorPos, 2);
+    EXPECT_EQ(b->SelectionStart, 2);
+    EXPECT_EQ(b->SelectionEnd, 2);
+    EXPECT_EQ(b->BlinkStartTime, 4242u);
+
+    EXPECT_TRUE(mouse(b, EMIE_MOUSE_MOVED, xOf(b, 0, 4), y));
+    EXPECT_EQ(b->CursorPos, 4);
+    EXPECT_TRUE(mouse(b, EMIE_LMOUSE_LEFT_UP, xOf(b, 0, 6), y));
+    EXPECT_EQ(b->SelectionStart, 2);
+    EXPECT_EQ(b->SelectionEnd, 6);
+    EXPECT_EQ(b->CursorPos, 6);
+    EXPECT_FALSE(b->MouseSelecting);
+
+    // Neither moves without a drag nor other buttons are taken.
+    EXPECT_FALSE(mouse(b, EMIE_MOUSE_MOVED, xOf(b, 0, 9), y));
+    EXPECT_FALSE(mouse(b, EMIE_RMOUSE_PRESSED_DOWN, xOf(b, 0, 9), y));
+    EXPECT_EQ(b->CursorPos, 6);
+
+    // A press on the focused box starts a new selection there.
+    ime::setTickCountOverride(true, 9999);
+    EXPECT_TRUE(mouse(b, EMIE_LMOUSE_PRESSED_DOWN, xOf(b, 0, 8), y));
+    EXPECT_EQ(b->SelectionStart, 8);
+    EXPECT_EQ(b->BlinkStartTime, 4242u);
+    EXPECT_TRUE(b->MouseSelecting);
+    // ... and one while a drag is on extends it.
+    EXPECT_TRUE(mouse(b, EMIE_LMOUSE_PRESSED_DOWN, xOf(b, 0, 10), y));
+    EXPECT_EQ(b->SelectionStart, 8);
+    EXPECT_EQ(b->SelectionEnd, 10);
+}
+
+TEST_F(EditBoxMouse, PressesOutsideAndReleasesWithoutFocusPassOn)
+{
+    TestEditBox* b = box(L"abc", core::rect<s32>(350, 80, 550, 100));
+    EXPECT_FALSE(mouse(b, EMIE_LMOUSE_LEFT_UP, 400, 90));
+    App.gui()->setFocus(b);
+    b->CursorPos = 1;
+    EXPECT_FALSE(mouse(b, EMIE_LMOUSE_PRESSED_DOWN, 349, 90));
+    EXPECT_FALSE(mouse(b, EMIE_LMOUSE_PRESSED_DOWN, 400, 101));
+    EXPECT_EQ(b->CursorPos, 1);
+    EXPECT_FALSE(b->MouseSelecting);
+    EXPECT_EQ(Parent->Events.size(), 4u); // the focus event and three mouse events
+    // The edge counts as inside.
+    EXPECT_TRUE(mouse(b, EMIE_LMOUSE_PRESSED_DOWN, 550, 100));
+    EXPECT_EQ(b->CursorPos, 3);
+}
+
+TEST_F(EditBoxMouse, ClicksBesideTheLinesFindTheNearestLine)
+{
+    TestEditBox* b = box(L"first\nsecond\nthird", core::rect<s32>(20, 20, 220, 120), true);
+    App.gui()->setFocus(b);
+    mouse(b, EMIE_LMOUSE_PRESSED_DOWN, 210, yOf(b, 1));
+    EXPECT_EQ(b->CursorPos, 13); // the end of "second "
+    mouse(b, EMIE_LMOUSE_LEFT_UP, xOf(b, 0, 2), 21);
+    EXPECT_EQ(b->CursorPos, 2);
+    mouse(b, EMIE_LMOUSE_PRESSED_DOWN, xOf(b, 2, 1), 119);
+    EXPECT_EQ(b->CursorPos, 14);
+    mouse(b, EMIE_LMOUSE_LEFT_UP, 0, 0);
+    EXPECT_EQ(b->CursorPos, 0);
+
+    // Single-line: the whole text is the line.
+    TestEditBox* single = box(L"abc", core::rect<s32>(20, 130, 220, 150));
+    EXPECT_EQ(single->getCursorPos(400, 0), 3);
+}
+
+TEST_F(EditBoxMouse, CompositionWindowSitsAtTheCursor)
+{
+    TestEditBox* b = box(L"Editable Text1", core::rect<s32>(350, 80, 550, 100));
+    const s32 h = (s32)Font->getDimension(L"|").Height;
+    mouse(b, EMIE_LMOUSE_PRESSED_DOWN, xOf(b, 0, 4), yOf(b, 0));
+    s32 x = 0, y = 0;
+    ASSERT_TRUE(ime::x11::getCompositionWindowPos(x, y));
+    EXPECT_EQ(x, 350 + 3 + widthOf(Font, L"Edit"));
+    EXPECT_EQ(y, 100 - 2 * h);
+
+    b->OnEvent(keyEvent(KEY_END));
+    ime::x11::getCompositionWindowPos(x, y);
+    EXPECT_EQ(x, 350 + 3 + widthOf(Font, L"Editable Text1"));
+
+    b->setDrawBorder(false);
+    b->OnEvent(keyEvent(KEY_ACCEPT, L'\x65e5'));
+    ime::x11::getCompositionWindowPos(x, y);
+    EXPECT_EQ(x, 350 + widthOf(Font, L"Editable Text1\x65e5"));
+
+    // Scrolled, it stays with the cursor inside the box.
+    b->setDrawBorder(true);
+    b->setText(L"a line much longer than the box can show in one go");
+    b->OnEvent(keyEvent(KEY_END));
+    ASSERT_GT(b->HScrollPos, 0);
+    ime::x11::getCompositionWindowPos(x, y);
+    EXPECT_LE(x, 550);
+    EXPECT_EQ(x, 350 + 3 + widthOf(Font, b->getText()) - b->HScrollPos);
+}
+
+} // namespace
