@@ -1,8 +1,7 @@
 #include "EditBoxTestSupport.h"
 
-#include "gui/font/CGUITTFont.h"
+#include "ime/InputMethodPlatform.h"
 #include "support/ScopedAppDevice.h"
-#include "support/TestEnvironment.h"
 
 #include <random>
 
@@ -47,89 +46,160 @@ void expectStableBreak(TestEditBox* box)
     }
 }
 
-// Random property changes and texts, with the indices poked where an
-// editing operation could have left them; drawing in between.
-TEST(EditBoxInvariants, RandomPropertySequencesKeepTheBoxSound)
+class EditBoxInvariants : public ::testing::Test
 {
-    testsupport::ScopedAppDevice app;
-    gui::CGUITTFace* face = new gui::CGUITTFace();
-    gui::CGUITTFont* ipa = new gui::CGUITTFont();
-    ASSERT_TRUE(face->load(testsupport::ipaFontPath()));
-    ASSERT_TRUE(ipa->attach(face, 12));
-    face->drop();
-    gui::IGUIFont* const fonts[] = {0, app.gui()->getBuiltInFont(), ipa};
+protected:
+    EditBoxInvariants() : Ipa(useIpaFont(App.gui())), Clipboard(new FakeClipboard())
+    {
+        // The skin keeps the IPA font; the built-in font becomes the default.
+        Ipa->grab();
+        App.gui()->getSkin()->setFont(App.gui()->getBuiltInFont());
+    }
+    ~EditBoxInvariants()
+    {
+        Ipa->drop();
+        Clipboard->drop();
+    }
+
+    TestEditBox* newBox()
+    {
+        TestEditBox* box = makeBox(L"Editable Text1", core::rect<s32>(10, 10, 130, 70),
+                                   App.gui()->getRootGUIElement());
+        useClipboard(box, Clipboard);
+        box->setOverrideFont(Ipa);
+        return box;
+    }
+
+    //! One random property change, or an index poked where an editing
+    //! operation could have left it, or a frame.
+    void changeProperty(TestEditBox* box, std::mt19937& rng)
+    {
+        gui::IGUIFont* const fonts[] = {0, App.gui()->getBuiltInFont(), Ipa};
+        const bool flag = rng() % 2 == 0;
+        const s32 size = (s32)box->text().size();
+        switch (rng() % 12)
+        {
+        case 0:
+            box->setText(randomText(rng).c_str());
+            break;
+        case 1:
+            box->setMultiLine(flag);
+            break;
+        case 2:
+            box->setWordWrap(flag);
+            break;
+        case 3:
+            box->setPasswordBox(flag, flag ? L'#' : L'*');
+            break;
+        case 4:
+            box->setMax(rng() % 3 == 0 ? 0 : rng() % 40);
+            break;
+        case 5:
+            box->setOverrideFont(fonts[rng() % 3]);
+            break;
+        case 6:
+            box->setRelativePosition(
+                core::rect<s32>(10, 10, 20 + (s32)(rng() % 300), 30 + (s32)(rng() % 100)));
+            break;
+        case 7:
+            box->setTextAlignment((gui::EGUI_ALIGNMENT)(rng() % 4),
+                                  (gui::EGUI_ALIGNMENT)(rng() % 4));
+            break;
+        case 8:
+            // Text that arrives unbroken with the indices after it.
+            box->gui::IGUIElement::setText(randomText(rng).c_str());
+            box->CollapsePairsPending = true;
+            box->CursorPos = box->SelectionEnd = (s32)wcslen(box->getText());
+            box->SelectionStart = (s32)(rng() % (box->text().size() + 1));
+            box->breakText();
+            break;
+        case 9:
+            box->CursorPos = size ? (s32)(rng() % (size + 1)) : 0;
+            box->calculateScrollPos();
+            break;
+        case 10:
+            App.gui()->setFocus(flag ? box : 0);
+            box->draw();
+            break;
+        default:
+            box->setEnabled(rng() % 5 != 0);
+            box->getTextDimension();
+            break;
+        }
+    }
+
+    void sendRandomEvent(TestEditBox* box, std::mt19937& rng)
+    {
+        static const EKEY_CODE keys[] = {KEY_BACK,  KEY_DELETE, KEY_RETURN, KEY_LEFT, KEY_RIGHT,
+                                         KEY_HOME,  KEY_END,    KEY_UP,     KEY_DOWN, KEY_KEY_A,
+                                         KEY_KEY_C, KEY_KEY_X,  KEY_KEY_V,  KEY_TAB,  KEY_ACCEPT,
+                                         KEY_SPACE, KEY_KEY_Q,  KEY_ESCAPE, KEY_F3};
+        static const wchar_t chars[] = {L'a', L' ', L'\r', L'\n', L'\x65e5', L'\x8a9e', 0};
+        static const EMOUSE_INPUT_EVENT mice[] = {EMIE_LMOUSE_PRESSED_DOWN, EMIE_LMOUSE_LEFT_UP,
+                                                  EMIE_MOUSE_MOVED, EMIE_RMOUSE_PRESSED_DOWN};
+        if (rng() % 4 == 0)
+        {
+            box->OnEvent(
+                mouseEvent(mice[rng() % 4], (s32)(rng() % 400) - 50, (s32)(rng() % 200) - 50));
+            return;
+        }
+        if (rng() % 20 == 0)
+            Clipboard->Content = rng() % 2 ? "pasted\r\ntext\n" : "x";
+        box->OnEvent(keyEvent(keys[rng() % 19], chars[rng() % 7], rng() % 3 == 0, rng() % 4 == 0,
+                              rng() % 8 != 0));
+    }
+
+    testsupport::ScopedAppDevice App;
+    gui::IGUIFont* Ipa;
+    FakeClipboard* Clipboard;
+};
+
+#define CHECK_STEP(seed, step)                                                                     \
+    expectSound(*box);                                                                             \
+    expectStableBreak(box);                                                                        \
+    if (::testing::Test::HasFatalFailure())                                                        \
+    {                                                                                              \
+        ADD_FAILURE() << "seed " << seed << " step " << step;                                      \
+        return;                                                                                    \
+    }
+
+TEST_F(EditBoxInvariants, RandomPropertySequencesKeepTheBoxSound)
+{
     for (unsigned seed = 1; seed <= 40; ++seed)
     {
         std::mt19937 rng(seed);
-        TestEditBox* box = makeBox(L"Editable Text1", core::rect<s32>(10, 10, 130, 70),
-                                   app.gui()->getRootGUIElement());
+        TestEditBox* box = newBox();
         for (int step = 0; step < 300; ++step)
         {
-            const bool flag = rng() % 2 == 0;
-            const s32 size = (s32)box->text().size();
-            const unsigned op = rng() % 12;
-            switch (op)
-            {
-            case 0:
-                box->setText(randomText(rng).c_str());
-                break;
-            case 1:
-                box->setMultiLine(flag);
-                break;
-            case 2:
-                box->setWordWrap(flag);
-                break;
-            case 3:
-                box->setPasswordBox(flag, flag ? L'#' : L'*');
-                break;
-            case 4:
-                box->setMax(rng() % 3 == 0 ? 0 : rng() % 40);
-                break;
-            case 5:
-                box->setOverrideFont(fonts[rng() % 3]);
-                break;
-            case 6:
-                box->setRelativePosition(
-                    core::rect<s32>(10, 10, 20 + (s32)(rng() % 300), 30 + (s32)(rng() % 100)));
-                break;
-            case 7:
-                box->setTextAlignment((gui::EGUI_ALIGNMENT)(rng() % 4),
-                                      (gui::EGUI_ALIGNMENT)(rng() % 4));
-                break;
-            case 8:
-                // Text that arrives unbroken with the indices after it, as
-                // typing or pasting leaves them.
-                box->gui::IGUIElement::setText(randomText(rng).c_str());
-                box->CollapsePairsPending = true;
-                box->CursorPos = box->SelectionEnd = (s32)wcslen(box->getText());
-                box->SelectionStart = (s32)(rng() % (box->text().size() + 1));
-                box->breakText();
-                break;
-            case 9:
-                box->CursorPos = size ? (s32)(rng() % (size + 1)) : 0;
-                box->calculateScrollPos();
-                break;
-            case 10:
-                app.gui()->setFocus(flag ? box : 0);
-                box->draw();
-                break;
-            default:
-                box->getTextDimension();
-                break;
-            }
-            expectSound(*box);
-            expectStableBreak(box);
-            if (::testing::Test::HasFatalFailure())
-            {
-                ADD_FAILURE() << "seed " << seed << " step " << step;
-                break;
-            }
+            changeProperty(box, rng);
+            CHECK_STEP(seed, step);
         }
         box->remove();
-        if (::testing::Test::HasFatalFailure())
-            break;
     }
-    ipa->drop();
 }
+
+TEST_F(EditBoxInvariants, RandomKeyAndMouseSequencesKeepTheBoxSound)
+{
+    ime::setTickCountOverride(true, 100);
+    for (unsigned seed = 1; seed <= 30; ++seed)
+    {
+        std::mt19937 rng(1000 + seed);
+        TestEditBox* box = newBox();
+        App.gui()->setFocus(box);
+        box->draw();
+        for (int step = 0; step < 1500; ++step)
+        {
+            if (rng() % 10 == 0)
+                changeProperty(box, rng);
+            else
+                sendRandomEvent(box, rng);
+            CHECK_STEP(seed, step);
+        }
+        box->remove();
+    }
+    ime::setTickCountOverride(false);
+}
+
+#undef CHECK_STEP
 
 } // namespace
