@@ -238,6 +238,21 @@ s32 CGUIEditBoxML::getLineFromPos(s32 pos) const
     return count - 1;
 }
 
+namespace
+{
+// The scroll offset for an unscrolled span: none while it lies inside the
+// frame, else the least that pins it to the edge it crosses, the far edge
+// first.
+s32 shiftToShow(s32 low, s32 high, s32 frameLow, s32 frameHigh)
+{
+    if (high > frameHigh)
+        return high - frameHigh;
+    if (low < frameLow)
+        return low - frameLow;
+    return 0;
+}
+} // namespace
+
 void CGUIEditBoxML::calculateScrollPos()
 {
     if (!AutoScroll)
@@ -259,22 +274,13 @@ void CGUIEditBoxML::calculateScrollPos()
                            (s32)font->getDimension(text.subString(0, column).c_str()).Width;
         const s32 cEnd = cStart + (s32)font->getDimension(L"_ ").Width;
 
-        if (cEnd > FrameRect.LowerRightCorner.X)
-            HScrollPos = cEnd - FrameRect.LowerRightCorner.X;
-        else if (cStart < FrameRect.UpperLeftCorner.X)
-            HScrollPos = cStart - FrameRect.UpperLeftCorner.X;
-        else
-            HScrollPos = 0;
+        HScrollPos =
+            shiftToShow(cStart, cEnd, FrameRect.UpperLeftCorner.X, FrameRect.LowerRightCorner.X);
     }
 
-    const s32 top = CurrentTextRect.UpperLeftCorner.Y + VScrollPos;
-    const s32 bottom = CurrentTextRect.LowerRightCorner.Y + VScrollPos;
-    if (bottom > FrameRect.LowerRightCorner.Y)
-        VScrollPos = bottom - FrameRect.LowerRightCorner.Y;
-    else if (top < FrameRect.UpperLeftCorner.Y)
-        VScrollPos = top - FrameRect.UpperLeftCorner.Y;
-    else
-        VScrollPos = 0;
+    VScrollPos = shiftToShow(CurrentTextRect.UpperLeftCorner.Y + VScrollPos,
+                             CurrentTextRect.LowerRightCorner.Y + VScrollPos,
+                             FrameRect.UpperLeftCorner.Y, FrameRect.LowerRightCorner.Y);
 }
 
 } // end namespace gui
