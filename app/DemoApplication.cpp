@@ -5,6 +5,7 @@
 #include "app/DriverPrompt.h"
 #include "app/MyEventReceiver.h"
 #include "gui/editbox/CGUIEditBoxML.h"
+#include "gui/editbox/CGUIEditBoxMLFactory.h"
 #include "ime/CIrrInputMethod.h"
 #include "ime/InputMethodPlatform.h"
 
@@ -52,6 +53,7 @@ int runDemo(std::istream& in, std::ostream& out)
 
     video::IVideoDriver* driver = AppDevice->getVideoDriver();
     AppGuiEnvironment = AppDevice->getGUIEnvironment();
+    gui::registerEditBoxMLFactory(AppGuiEnvironment);
 
     CIrrInputMethod* inputMethod = new CIrrInputMethod();
 

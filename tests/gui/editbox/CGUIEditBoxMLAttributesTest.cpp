@@ -85,8 +85,10 @@ TEST_F(EditBoxAttributes, DefaultsAreWrittenInOrderBeforeTheElementKeys)
         EXPECT_STREQ(Attributes->getAttributeName((s32)i), expected[i].Name);
         EXPECT_EQ(Attributes->getAttributeType((s32)i), expected[i].Type);
         if (expected[i].Value)
+        {
             EXPECT_EQ(std::wstring(Attributes->getAttributeAsStringW((s32)i).c_str()),
                       expected[i].Value);
+        }
     }
     EXPECT_EQ(Attributes->getAttributeAsColor("OverrideColor"), video::SColor(101, 255, 255, 255));
     EXPECT_EQ(Attributes->getAttributeAsStringW("PasswordChar").size(), 1u);
