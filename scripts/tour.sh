@@ -58,6 +58,18 @@ xdotool mousemove --window "$win" 60 226
 sleep 1.5
 shot quit-tooltip
 
+# Type into the first box, select what was typed and copy it into the second.
+click 540 90
+xdotool key --delay 50 End
+xdotool type --delay 50 " Hello"
+shot typed-latin
+xdotool key --delay 50 shift+Left shift+Left shift+Left shift+Left shift+Left
+shot selected
+xdotool key --delay 50 ctrl+c
+click 540 120
+xdotool key --delay 50 End space ctrl+v
+shot pasted
+
 click 60 306
 shot file-dialog
 # Twice on the folder's row enters it; once on the file's row chooses it.
