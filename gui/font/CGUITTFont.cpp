@@ -7,6 +7,14 @@ namespace irr
 namespace gui
 {
 
+namespace
+{
+// Characters the index table covers; the rest go to FreeType every time.
+const u32 IndexedCharacters = 0x10000;
+// No face has this many glyphs, so it cannot be a real index.
+const u32 UnknownGlyphIndex = 0xFFFFFFFFu;
+} // namespace
+
 CGUITTFont::CGUITTFont()
     : AntiAlias(false), Transparency(false), Size(0), Attached(false), Driver(0), Face(0),
       KerningWidth(0), KerningHeight(0)
@@ -49,6 +57,7 @@ bool CGUITTFont::attach(CGUITTFace* face, u32 size)
     // Every earlier record goes, textures included. The array is sized once
     // and filled with fresh records, so no record with textures is copied.
     Glyphs.clear();
+    CharGlyphIndices.clear();
     const u32 count = face->Face->num_glyphs > 0 ? (u32)face->Face->num_glyphs : 0;
     CGUITTGlyph blank;
     blank.Driver = Driver;
@@ -66,7 +75,19 @@ u32 CGUITTFont::getGlyphIndex(wchar_t c) const
 {
     if (!Attached)
         return 0;
-    return FT_Get_Char_Index(Face->Face, (FT_ULong)(u32)c);
+    const u32 code = (u32)c;
+    if (code >= IndexedCharacters)
+        return FT_Get_Char_Index(Face->Face, (FT_ULong)code);
+    if (CharGlyphIndices.empty())
+    {
+        CharGlyphIndices.set_used(IndexedCharacters);
+        for (u32 i = 0; i < IndexedCharacters; ++i)
+            CharGlyphIndices[i] = UnknownGlyphIndex;
+    }
+    u32& index = CharGlyphIndices.pointer()[code];
+    if (index == UnknownGlyphIndex)
+        index = FT_Get_Char_Index(Face->Face, (FT_ULong)code);
+    return index;
 }
 
 const CGUITTGlyph* CGUITTFont::getGlyph(u32 glyphIndex) const

@@ -55,6 +55,7 @@ public:
     const CGUITTGlyph* getGlyph(u32 glyphIndex) const;
 
     //! FreeType's glyph index for c in the attached face; 0 when none.
+    //! Looked up once per character of the Basic Multilingual Plane.
     u32 getGlyphIndex(wchar_t c) const;
 
     //! Draw with the anti-aliased textures instead of the monochrome ones.
@@ -83,6 +84,11 @@ private:
     //! Glyph index i at position i - 1. Measuring is const in the engine's
     //! interface but fills the cache, hence mutable.
     mutable core::array<CGUITTGlyph> Glyphs;
+    //! Glyph index of each character below U+10000 once looked up, or
+    //! UnknownGlyphIndex; allocated at the first lookup and emptied by
+    //! attach. Searching FreeType's character map cost several times the
+    //! rest of measuring a cached character, and texts repeat characters.
+    mutable core::array<u32> CharGlyphIndices;
     CGUITTFace* Face;
     s32 KerningWidth;
     s32 KerningHeight;
