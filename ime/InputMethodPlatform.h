@@ -50,6 +50,11 @@ IrrlichtDevice* createDevice(video::E_DRIVER_TYPE driverType,
 //! input method commits is meant for it. The device may be null.
 bool isWindowActive(IrrlichtDevice* device);
 
+//! The OS operator whose clipboard the edit boxes use: the engine's, unless
+//! the platform's window needs its own to exchange text with other programs.
+//! Not grabbed for the caller; valid while the engine's operator is.
+IOSOperator* getClipboardOperator(IOSOperator* engineOperator);
+
 //! Places the composition window of the focused window at a client-area point.
 void setCompositionWindowPos(s32 x, s32 y);
 

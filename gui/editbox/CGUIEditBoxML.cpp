@@ -21,8 +21,10 @@ CGUIEditBoxML::CGUIEditBoxML(const wchar_t* text, IGUIElement* parent,
 {
     Text = text;
 
+    // The platform may put its own clipboard in front of the engine's, so
+    // that other programs see what the box copies.
     if (Environment)
-        ClipboardOperator = Environment->getOSOperator();
+        ClipboardOperator = ime::getClipboardOperator(Environment->getOSOperator());
     if (ClipboardOperator)
         ClipboardOperator->grab();
 

@@ -63,6 +63,12 @@ s32 getCompositionResult(c8* buffer, u32 bufferSize)
     return (s32)length;
 }
 
+IOSOperator* getClipboardOperator(IOSOperator* engineOperator)
+{
+    // The engine's window procedure owns the Windows clipboard traffic.
+    return engineOperator;
+}
+
 void setCompositionWindowPos(s32 x, s32 y)
 {
     HWND window = GetFocus();

@@ -1,6 +1,7 @@
 #include "ime/x11/CX11DeviceWindow.h"
 
 #include "ime/CUserLocaleScope.h"
+#include "ime/x11/CX11ClipboardOperator.h"
 #include "ime/x11/X11KeyMap.h"
 
 #include <X11/XKBlib.h>
@@ -19,7 +20,8 @@ namespace
 {
 
 const long WindowEvents = KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask |
-                          PointerMotionMask | FocusChangeMask | StructureNotifyMask | ExposureMask;
+                          PointerMotionMask | FocusChangeMask | StructureNotifyMask | ExposureMask |
+                          PropertyChangeMask;
 
 //! Decodes up to two characters of the input method's text. Returns how
 //! many there were (2 meaning two or more), -1 for bytes the user's locale
@@ -78,12 +80,20 @@ bool engineKey(XKeyEvent& event, KeySym typed, EKEY_CODE& key)
 
 } // namespace
 
-CX11DeviceWindow::CX11DeviceWindow() : Dpy(0), Win(0), DeleteWindow(0), Protocols(0), Focused(false)
+CX11DeviceWindow::CX11DeviceWindow()
+    : Dpy(0), Win(0), DeleteWindow(0), Protocols(0), Focused(false), ClipboardOperator(0)
 {
 }
 
 CX11DeviceWindow::~CX11DeviceWindow()
 {
+    // Edit boxes may hold the operator longer than the window lives.
+    if (ClipboardOperator)
+    {
+        ClipboardOperator->detach();
+        ClipboardOperator->drop();
+    }
+    Clipboard.detach();
     InputContext.close();
     if (Dpy)
     {
@@ -118,6 +128,7 @@ bool CX11DeviceWindow::open(const core::dimension2d<u32>& size)
     Bool detectable = False;
     XkbSetDetectableAutoRepeat(Dpy, True, &detectable);
 
+    Clipboard.attach(Dpy, Win);
     XMapRaised(Dpy, Win);
     XSync(Dpy, False);
     readInitialFocus();
@@ -172,6 +183,13 @@ void CX11DeviceWindow::readInitialFocus()
                   child == Win;
     }
     setFocus(focused);
+}
+
+IOSOperator* CX11DeviceWindow::getClipboardOperator(IOSOperator* engineOperator)
+{
+    if (!ClipboardOperator)
+        ClipboardOperator = new CX11ClipboardOperator(engineOperator, &Clipboard);
+    return ClipboardOperator;
 }
 
 void CX11DeviceWindow::setFocus(bool focused)
@@ -275,7 +293,7 @@ bool CX11DeviceWindow::dispatchNextEvent(IrrlichtDevice* device, SPlatformMessag
     default:
         break;
     }
-    if (filtered || event.xany.window != Win)
+    if (filtered || event.xany.window != Win || Clipboard.handleEvent(event))
         return true;
 
     switch (event.type)

@@ -2,6 +2,7 @@
 #define IME_X11_C_X11_DEVICE_WINDOW_H_INCLUDED
 
 #include "ime/InputMethodPlatform.h"
+#include "ime/x11/CX11Clipboard.h"
 #include "ime/x11/CX11EventTranslator.h"
 #include "ime/x11/CX11InputContext.h"
 
@@ -15,6 +16,8 @@ namespace ime
 {
 namespace x11
 {
+
+class CX11ClipboardOperator;
 
 //! The window the engine draws into, on a connection of its own, so that
 //! every X event passes the input method before anything else sees it. The
@@ -33,6 +36,9 @@ public:
     unsigned long getWindowId() const { return Win; }
     bool hasFocus() const { return Focused; }
     CX11InputContext& getInputContext() { return InputContext; }
+    //! An OS operator whose clipboard is this window's, made on first use
+    //! from the engine's operator; not grabbed for the caller.
+    IOSOperator* getClipboardOperator(IOSOperator* engineOperator);
 
     //! Takes the next pending X event, if there is one, lets the input
     //! method filter it, posts what it means to the device (which may be
@@ -59,6 +65,8 @@ private:
     bool Focused;
     CX11InputContext InputContext;
     CX11EventTranslator Translator;
+    CX11Clipboard Clipboard;
+    CX11ClipboardOperator* ClipboardOperator;
 };
 
 } // end namespace x11

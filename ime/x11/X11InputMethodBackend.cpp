@@ -135,6 +135,11 @@ s32 getCompositionResult(c8* buffer, u32 bufferSize)
     return (s32)count;
 }
 
+IOSOperator* getClipboardOperator(IOSOperator* engineOperator)
+{
+    return DeviceWindow ? DeviceWindow->getClipboardOperator(engineOperator) : engineOperator;
+}
+
 void setCompositionWindowPos(s32 x, s32 y)
 {
     HaveCompositionPos = true;

@@ -33,6 +33,20 @@ void leaveBoxes(DemoSession& demo)
 // A single-line box's line is as tall as the whole box, a little more than
 // its frame, so the first key or click scrolls it by a pixel. Baselines are
 // taken after that has happened.
+std::string runShell(const std::string& command)
+{
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r"))
+    {
+        char buffer[256];
+        size_t n;
+        while ((n = fread(buffer, 1, sizeof(buffer), pipe)) > 0)
+            out.append(buffer, n);
+        pclose(pipe);
+    }
+    return out;
+}
+
 void touchBoxes(DemoSession& demo)
 {
     demo.click(545, 90);
@@ -157,5 +171,49 @@ TEST(DemoEditBox, CopyCutAndPasteBetweenTheTwoBoxes)
     demo.closeWindow();
     EXPECT_EQ(0, demo.waitForExit());
 }
+
+struct ClipboardCase
+{
+    const char* Locale;
+    const char* Bytes; // 日本 in that locale's encoding
+};
+
+class DemoClipboard : public ::testing::TestWithParam<ClipboardCase>
+{
+};
+
+TEST_P(DemoClipboard, SharesLocaleTextWithAnotherXClient)
+{
+    SessionOptions options;
+    options.Locale = GetParam().Locale;
+    DemoSession demo(options);
+    ASSERT_TRUE(demo.started());
+    const unsigned long face = demo.pixel(545, 84);
+    const std::string bytes = GetParam().Bytes;
+
+    // From another client into the box.
+    const std::string set = "printf '%s' '" + bytes + "' | xclip -selection clipboard -i";
+    ASSERT_EQ(0, system(set.c_str()));
+    demo.click(545, 90);
+    demo.key("ctrl+a ctrl+v");
+    leaveBoxes(demo);
+    const int ink = firstBoxText(demo).countOtherThan(face);
+    EXPECT_GT(ink, 60) << "nothing pasted";
+    EXPECT_LT(ink, 400) << "more than two characters pasted";
+
+    // From the box to another client: UTF-8 to whoever asks for UTF8_STRING
+    // (xclip's default), the locale's own bytes as STRING.
+    demo.click(545, 90);
+    demo.key("ctrl+a ctrl+c");
+    EXPECT_EQ("\xe6\x97\xa5\xe6\x9c\xac", runShell("timeout 5 xclip -selection clipboard -o"));
+    EXPECT_EQ(bytes, runShell("timeout 5 xclip -selection clipboard -o -t STRING"));
+
+    demo.closeWindow();
+    EXPECT_EQ(0, demo.waitForExit());
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, DemoClipboard,
+                         ::testing::Values(ClipboardCase{"ja_JP.UTF-8", "\xe6\x97\xa5\xe6\x9c\xac"},
+                                           ClipboardCase{"ja_JP.EUC-JP", "\xc6\xfc\xcb\xdc"}));
 
 } // namespace

@@ -1,0 +1,207 @@
+// The demo window's clipboard against a real X server and another client.
+// GoogleTest goes before Xlib, whose macros clash with it.
+#include <gtest/gtest.h>
+
+#include "ime/x11/CX11Clipboard.h"
+#include "ime/x11/Utf8Codec.h"
+#include "support/TestEnvironment.h"
+#include "support/VirtualDisplay.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
+using namespace irr::ime::x11;
+using testsupport::ScopedUserLocale;
+using testsupport::TemporaryDirectory;
+
+namespace
+{
+
+const std::string NihonUtf8 = "\xe6\x97\xa5\xe6\x9c\xac";
+const std::string NihonEucJp = "\xc6\xfc\xcb\xdc";
+
+TEST(Utf8Codec, ConvertsBetweenTheLocaleAndUtf8BothWays)
+{
+    std::string out;
+    {
+        ScopedUserLocale locale("ja_JP.EUC-JP");
+        ASSERT_TRUE(localeToUtf8(NihonEucJp + "ab", out));
+        EXPECT_EQ(NihonUtf8 + "ab", out);
+        ASSERT_TRUE(utf8ToLocale(NihonUtf8 + "ab", out));
+        EXPECT_EQ(NihonEucJp + "ab", out);
+        // An emoji has no EUC-JP form; half-valid input is no input.
+        EXPECT_FALSE(utf8ToLocale("\xf0\x9f\x98\x80", out));
+        EXPECT_FALSE(localeToUtf8("\xc6", out));
+    }
+    {
+        ScopedUserLocale locale("ja_JP.UTF-8");
+        const std::string outsideBmp = "\xf0\x9f\x98\x80";
+        ASSERT_TRUE(utf8ToLocale(outsideBmp, out));
+        EXPECT_EQ(outsideBmp, out);
+        ASSERT_TRUE(localeToUtf8(outsideBmp, out));
+        EXPECT_EQ(outsideBmp, out);
+    }
+}
+
+TEST(Utf8Codec, RefusesMalformedUtf8)
+{
+    ScopedUserLocale locale("ja_JP.UTF-8");
+    std::string out;
+    for (const char* bad :
+         {"\xc0\xaf", "\xe6\x97", "\xed\xa0\x80", "\xf4\x90\x80\x80", "\x80", "\xff", "a\xe6"})
+        EXPECT_FALSE(utf8ToLocale(bad, out)) << bad;
+}
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class X11Clipboard : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        testsupport::useVirtualDisplay();
+        Dpy = XOpenDisplay(0);
+        ASSERT_TRUE(Dpy);
+        Win = XCreateSimpleWindow(Dpy, DefaultRootWindow(Dpy), 0, 0, 10, 10, 0, 0, 0);
+        XSelectInput(Dpy, Win, PropertyChangeMask);
+        Clipboard.attach(Dpy, Win);
+    }
+
+    void TearDown() override
+    {
+        Clipboard.detach();
+        if (Dpy)
+            XCloseDisplay(Dpy);
+    }
+
+    //! Runs a shell command in the background while serving our selection,
+    //! then gives what it wrote.
+    std::string serveWhile(const std::string& command)
+    {
+        const std::string out = Directory.path() + "/out";
+        const std::string done = Directory.path() + "/done";
+        unlink(out.c_str());
+        unlink(done.c_str());
+        const std::string background = "(" + command + " > " + out + "; touch " + done + ") &";
+        EXPECT_EQ(0, system(background.c_str()));
+        for (int waited = 0; waited < 5000 && access(done.c_str(), F_OK) != 0; waited += 5)
+        {
+            while (XPending(Dpy))
+            {
+                XEvent event;
+                XNextEvent(Dpy, &event);
+                Clipboard.handleEvent(event);
+            }
+            usleep(5000);
+        }
+        return readFile(out);
+    }
+
+    void setWithXclip(const std::string& bytes)
+    {
+        const std::string file = Directory.path() + "/in";
+        std::ofstream(file, std::ios::binary) << bytes;
+        const std::string command = "xclip -selection clipboard -i < " + file;
+        ASSERT_EQ(0, system(command.c_str()));
+        // xclip takes the selection from a child of its own, maybe only now.
+        const Atom clipboard = XInternAtom(Dpy, "CLIPBOARD", False);
+        for (int waited = 0; waited < 3000; waited += 10)
+        {
+            const Window owner = XGetSelectionOwner(Dpy, clipboard);
+            if (owner != None && owner != Win && owner != LastOwner)
+            {
+                LastOwner = owner;
+                return;
+            }
+            usleep(10000);
+        }
+        ADD_FAILURE() << "xclip did not take the clipboard";
+    }
+
+    Window LastOwner = None;
+
+    TemporaryDirectory Directory;
+    Display* Dpy = 0;
+    Window Win = 0;
+    CX11Clipboard Clipboard;
+};
+
+TEST_F(X11Clipboard, AnotherClientReadsUtf8OrTheLocaleBytes)
+{
+    ScopedUserLocale locale("ja_JP.EUC-JP");
+    Clipboard.setText(NihonEucJp);
+    EXPECT_EQ(NihonUtf8, serveWhile("xclip -selection clipboard -o"));
+    EXPECT_EQ(NihonEucJp, serveWhile("xclip -selection clipboard -o -t STRING"));
+    const std::string targets = serveWhile("xclip -selection clipboard -o -t TARGETS");
+    EXPECT_NE(std::string::npos, targets.find("UTF8_STRING")) << targets;
+
+    // Our own text comes back without a round trip.
+    std::string own;
+    ASSERT_TRUE(Clipboard.getText(own));
+    EXPECT_EQ(NihonEucJp, own);
+}
+
+TEST_F(X11Clipboard, TakesAnotherClientsTextInTheLocale)
+{
+    std::string got;
+    {
+        ScopedUserLocale locale("ja_JP.EUC-JP");
+        setWithXclip(NihonUtf8); // UTF-8, converted to EUC-JP
+        ASSERT_TRUE(Clipboard.getText(got));
+        EXPECT_EQ(NihonEucJp, got);
+        setWithXclip(NihonEucJp); // not UTF-8: taken as the locale's bytes
+        ASSERT_TRUE(Clipboard.getText(got));
+        EXPECT_EQ(NihonEucJp, got);
+    }
+    ScopedUserLocale locale("ja_JP.UTF-8");
+    setWithXclip(NihonUtf8);
+    ASSERT_TRUE(Clipboard.getText(got));
+    EXPECT_EQ(NihonUtf8, got);
+}
+
+TEST_F(X11Clipboard, MillionCharacterTextsTravelBothWays)
+{
+    ScopedUserLocale locale("ja_JP.UTF-8");
+    std::string large;
+    for (int i = 0; i < 1000000; ++i)
+        large += "\xe3\x81\x82"; // あ: 3 MB, far past one X request
+    setWithXclip(large);
+    std::string got;
+    ASSERT_TRUE(Clipboard.getText(got));
+    EXPECT_EQ(large.size(), got.size());
+    EXPECT_TRUE(got == large);
+
+    Clipboard.setText(large);
+    EXPECT_TRUE(serveWhile("xclip -selection clipboard -o") == large);
+}
+
+TEST_F(X11Clipboard, NoOwnerGivesNothingAndLosingOwnershipIsNoticed)
+{
+    std::string got;
+    EXPECT_FALSE(Clipboard.getText(got));
+
+    Clipboard.setText("mine");
+    setWithXclip("theirs");
+    // The server tells us we lost the selection.
+    XSync(Dpy, False);
+    while (XPending(Dpy))
+    {
+        XEvent event;
+        XNextEvent(Dpy, &event);
+        Clipboard.handleEvent(event);
+    }
+    ASSERT_TRUE(Clipboard.getText(got));
+    EXPECT_EQ("theirs", got);
+}
+
+} // namespace
