@@ -69,6 +69,10 @@ xdotool key --delay 50 ctrl+c
 click 540 120
 xdotool key --delay 50 End space ctrl+v
 shot pasted
+# Japanese through the X keyboard: the keys an input method commits.
+click 540 90
+xdotool key --delay 50 End space U65E5 U672C U8A9E U3067 U3059
+shot typed-japanese
 
 click 60 306
 shot file-dialog
