@@ -1,0 +1,80 @@
+// Typing into the demo's edit box through the X keyboard and pointer: the
+// whole road from the X server through the input method and the pump.
+#include "X11InputFixture.h"
+#include "gui/editbox/CGUIEditBoxML.h"
+
+using namespace x11test;
+
+namespace
+{
+
+class X11EditBoxInput : public X11Input
+{
+protected:
+    gui::CGUIEditBoxML* addBox(const core::rect<s32>& rect)
+    {
+        AppGuiEnvironment = Device->getGUIEnvironment();
+        // Boxes lay themselves out when drawn, as in the demo's loop.
+        DrawFrames = true;
+        gui::CGUIEditBoxML* box =
+            new gui::CGUIEditBoxML(L"", AppGuiEnvironment->getRootGUIElement(), rect);
+        box->drop();
+        return box;
+    }
+
+    void click(s32 x, s32 y)
+    {
+        send({"mousemove", "--window", std::to_string(Window), std::to_string(x), std::to_string(y),
+              "click", "1"});
+    }
+};
+
+TEST_P(X11EditBoxInput, KanjiAndKeysTypedOnTheKeyboardReachTheClickedBox)
+{
+    gui::CGUIEditBoxML* box = addBox(core::rect<s32>(350, 80, 550, 100));
+    ASSERT_TRUE(Driver->mapKeysyms({Hi, Moto, Go}));
+    click(360, 90);
+    ASSERT_TRUE(AppGuiEnvironment->hasFocus(box));
+    s32 emptyX = 0, emptyY = 0;
+    ASSERT_TRUE(ime::x11::getInputContextSpotLocation(emptyX, emptyY));
+
+    send({"key", "U65E5", "U672C", "U8A9E"});
+    send({"type", "ab"});
+    send({"key", "BackSpace", "shift+Left", "shift+Left", "Delete"});
+    EXPECT_EQ(std::wstring(L"\u65e5\u672c"), std::wstring(box->getText()));
+
+    // Composition follows the cursor: right past what was typed.
+    send({"type", "xy"});
+    EXPECT_EQ(std::wstring(L"\u65e5\u672cxy"), std::wstring(box->getText()));
+    s32 x = 0, y = 0;
+    ASSERT_TRUE(ime::x11::getInputContextSpotLocation(x, y));
+    EXPECT_GT(x, emptyX);
+    EXPECT_LT(x, 550);
+    EXPECT_EQ(emptyY, y);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, X11EditBoxInput,
+                         ::testing::Values("ja_JP.UTF-8", "ja_JP.EUC-JP"));
+
+// Compose sequences are the UTF-8 locale's; the EUC-JP one has none.
+class X11EditBoxCompose : public X11EditBoxInput
+{
+};
+
+TEST_P(X11EditBoxCompose, LeavingABoxDropsWhatWasBeingComposed)
+{
+    gui::CGUIEditBoxML* first = addBox(core::rect<s32>(350, 80, 550, 100));
+    gui::CGUIEditBoxML* second = addBox(core::rect<s32>(350, 110, 550, 130));
+    ASSERT_TRUE(Driver->mapKeysyms({0xff20})); // Multi_key
+    click(360, 90);
+    send({"key", "Multi_key", "apostrophe"});
+    click(360, 120);
+    ASSERT_TRUE(AppGuiEnvironment->hasFocus(second));
+    send({"key", "e"});
+    EXPECT_EQ(std::wstring(L""), std::wstring(first->getText()));
+    EXPECT_EQ(std::wstring(L"e"), std::wstring(second->getText()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Utf8, X11EditBoxCompose, ::testing::Values("ja_JP.UTF-8"));
+
+} // namespace

@@ -1,0 +1,167 @@
+#ifndef TESTS_IME_X11_INPUT_FIXTURE_H_INCLUDED
+#define TESTS_IME_X11_INPUT_FIXTURE_H_INCLUDED
+
+#include "XInputDriver.h"
+#include "app/AppGlobals.h"
+#include "ime/CIrrInputMethod.h"
+#include "ime/InputMethodPlatform.h"
+#include "ime/x11/X11InputMethodBackend.h"
+#include "support/CRecordingDevice.h"
+#include "support/TestEnvironment.h"
+#include "support/VirtualDisplay.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+#include <unistd.h>
+
+namespace x11test
+{
+
+using namespace irr;
+using testsupport::CRecordingDevice;
+using testsupport::ScopedUserLocale;
+using testsupport::XInputDriver;
+
+//! Unicode keysyms of 日, 本 and 語.
+const unsigned long Hi = 0x10065e5, Moto = 0x100672c, Go = 0x1008a9e; // 日 本 語
+
+struct SKey
+{
+    EKEY_CODE Key;
+    wchar_t Char;
+    bool Shift;
+    bool Control;
+};
+
+class X11Input : public ::testing::TestWithParam<const char*>
+{
+protected:
+    void SetUp() override
+    {
+        testsupport::useVirtualDisplay();
+        // Xlib's built-in method, whatever server the machine may run.
+        setenv("XMODIFIERS", "@im=none", 1);
+        Driver.reset(new XInputDriver());
+        Locale.reset(new ScopedUserLocale(GetParam()));
+        IrrlichtDevice* inner = ime::createDevice(
+            video::EDT_SOFTWARE, core::dimension2d<u32>(640, 480), 16, false, false, false, 0);
+        ASSERT_TRUE(inner);
+        Device = new CRecordingDevice(inner);
+        inner->drop();
+        AppDevice = Device;
+        Pump = new CIrrInputMethod();
+        Window = ime::x11::getDeviceWindowId();
+        ASSERT_NE(0u, Window);
+        Driver->focus(Window);
+        ASSERT_TRUE(pumpUntil([this] { return ime::isWindowActive(Device); }));
+        Device->Posted.clear();
+    }
+
+    void TearDown() override
+    {
+        if (Pump)
+            Pump->drop();
+        AppGuiEnvironment = 0;
+        AppDevice = 0;
+        if (Device)
+            Device->drop();
+        Locale.reset();
+        Driver.reset();
+        unsetenv("XMODIFIERS");
+    }
+
+    //! One turn of the demo's loop: the pump, then a frame when asked for.
+    void frame()
+    {
+        Pump->run();
+        if (DrawFrames)
+        {
+            video::IVideoDriver* driver = Device->getVideoDriver();
+            driver->beginScene(true, true, video::SColor(255, 200, 200, 200));
+            Device->getGUIEnvironment()->drawAll();
+            driver->endScene();
+        }
+    }
+
+    bool pumpUntil(const std::function<bool()>& done)
+    {
+        for (int waited = 0; waited < 5000; waited += 5)
+        {
+            frame();
+            if (done())
+                return true;
+            usleep(5000);
+        }
+        return false;
+    }
+
+    //! Runs the frames it takes for everything sent to arrive: until no new
+    //! event came for a while.
+    void settle()
+    {
+        size_t seen = Device->Posted.size();
+        for (int quiet = 0; quiet < 30; ++quiet)
+        {
+            frame();
+            usleep(5000);
+            if (Device->Posted.size() != seen)
+            {
+                seen = Device->Posted.size();
+                quiet = 0;
+            }
+        }
+    }
+
+    void send(const std::vector<std::string>& arguments)
+    {
+        ASSERT_EQ(0, Driver->xdotool(arguments));
+        settle();
+    }
+
+    std::wstring accepted() const
+    {
+        std::wstring text;
+        for (const SEvent& e : Device->Posted)
+            if (e.EventType == EET_KEY_INPUT_EVENT && e.KeyInput.Key == KEY_ACCEPT)
+                text += e.KeyInput.Char;
+        return text;
+    }
+
+    //! Key presses other than the modifier keys themselves.
+    std::vector<SKey> presses() const
+    {
+        std::vector<SKey> keys;
+        for (const SEvent& e : Device->Posted)
+        {
+            const SEvent::SKeyInput& k = e.KeyInput;
+            if (e.EventType == EET_KEY_INPUT_EVENT && k.PressedDown && k.Key != KEY_LSHIFT &&
+                k.Key != KEY_LCONTROL)
+                keys.push_back({k.Key, k.Char, k.Shift, k.Control});
+        }
+        return keys;
+    }
+
+    std::vector<SEvent::SMouseInput> mouse() const
+    {
+        std::vector<SEvent::SMouseInput> events;
+        for (const SEvent& e : Device->Posted)
+            if (e.EventType == EET_MOUSE_INPUT_EVENT)
+                events.push_back(e.MouseInput);
+        return events;
+    }
+
+    std::unique_ptr<ScopedUserLocale> Locale;
+    CRecordingDevice* Device = 0;
+    CIrrInputMethod* Pump = 0;
+    unsigned long Window = 0;
+    bool DrawFrames = false;
+    std::unique_ptr<XInputDriver> Driver;
+};
+
+} // namespace x11test
+
+#endif
