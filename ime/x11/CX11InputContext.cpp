@@ -133,6 +133,10 @@ void CX11InputContext::watchForServer(bool watch)
 {
     if (watch == WatchingForServer || !Dpy)
         return;
+    // Xlib watches for a server of the locale and modifiers in force now:
+    // the user's, as when the method was opened.
+    CUserLocaleScope userLocale;
+    XSetLocaleModifiers("");
     if (watch)
         XRegisterIMInstantiateCallback(Dpy, 0, 0, 0, (XIDProc)onServerAvailable, (XPointer)this);
     else

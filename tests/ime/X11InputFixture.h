@@ -43,8 +43,7 @@ protected:
     void SetUp() override
     {
         testsupport::useVirtualDisplay();
-        // Xlib's built-in method, whatever server the machine may run.
-        setenv("XMODIFIERS", "@im=none", 1);
+        setenv("XMODIFIERS", modifiers(), 1);
         Driver.reset(new XInputDriver());
         Locale.reset(new ScopedUserLocale(GetParam()));
         IrrlichtDevice* inner = ime::createDevice(
@@ -60,6 +59,9 @@ protected:
         ASSERT_TRUE(pumpUntil([this] { return ime::isWindowActive(Device); }));
         Device->Posted.clear();
     }
+
+    //! The input method: Xlib's built-in one, whatever server the machine may run.
+    virtual const char* modifiers() const { return "@im=none"; }
 
     void TearDown() override
     {
