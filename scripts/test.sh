@@ -6,3 +6,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/build.sh"
 cd "$root/build"
 ctest --output-on-failure -j"$(nproc)"
+
+# The unit suite again under AddressSanitizer and UndefinedBehaviorSanitizer;
+# any report fails its test (see tests/sanitizer/run.sh).
+cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMLGUI_WERROR=ON \
+    -DMLGUI_SANITIZE=ON >/dev/null
+cmake --build "$root/build-asan" -j"$(nproc)"
+ctest --test-dir "$root/build-asan" -L unit --output-on-failure -j"$(nproc)"
