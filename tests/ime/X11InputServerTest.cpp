@@ -23,6 +23,18 @@ protected:
 
     const char* modifiers() const override { return XInputMethodServer::modifiers(); }
 
+    //! With the server gone the context goes too, and keys type plainly.
+    void typeWhileAway()
+    {
+        ASSERT_TRUE(pumpUntil([] { return !ime::x11::hasInputContext(); }));
+        Device->Posted.clear();
+        send({"type", "xy"});
+        const std::vector<SKey> typed = presses();
+        ASSERT_EQ(2u, typed.size());
+        EXPECT_EQ(KEY_KEY_X, typed[0].Key);
+        EXPECT_EQ(KEY_KEY_Y, typed[1].Key);
+    }
+
     //! Switches the server's Japanese input on and types romaji into it.
     void compose(const char* romaji)
     {
@@ -49,6 +61,17 @@ TEST_P(X11InputServer, ClosingTheInputMethodDiscardsTheComposition)
     ime::closeInputMethod();
     send({"key", "Return"});
     EXPECT_EQ(L"", accepted());
+}
+
+TEST_P(X11InputServer, ServerGoingAwayLeavesPlainKeysUntilItComesBack)
+{
+    compose("a");
+    ASSERT_TRUE(XInputMethodServer::shared()->restart([this] { typeWhileAway(); }));
+    ASSERT_TRUE(pumpUntil([] { return ime::x11::hasInputContext(); }));
+    Device->Posted.clear();
+    compose("ai");
+    send({"key", "Return"});
+    EXPECT_EQ(L"\u3042\u3044", accepted());
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, X11InputServer, ::testing::Values("ja_JP.UTF-8", "ja_JP.EUC-JP"));

@@ -19,11 +19,24 @@ XInputMethodServer::XInputMethodServer() : Pid(0) {}
 
 XInputMethodServer::~XInputMethodServer()
 {
+    stop();
+}
+
+void XInputMethodServer::stop()
+{
     if (Pid > 0)
     {
-        kill(Pid, SIGTERM);
+        kill(Pid, SIGKILL);
         waitpid(Pid, 0, 0);
     }
+    Pid = 0;
+}
+
+bool XInputMethodServer::restart(const std::function<void()>& whileAway)
+{
+    stop();
+    whileAway();
+    return start();
 }
 
 bool XInputMethodServer::available()

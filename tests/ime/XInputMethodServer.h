@@ -3,6 +3,7 @@
 
 #include "support/TestEnvironment.h"
 
+#include <functional>
 #include <string>
 #include <sys/types.h>
 
@@ -21,6 +22,9 @@ public:
     //! The program's server, started on first use and ended with the
     //! program. Null when it did not come up.
     static XInputMethodServer* shared();
+    //! Ends the server the way a crash would, then starts it again; returns
+    //! whether it came back.
+    bool restart(const std::function<void()>& whileAway);
     //! The XMODIFIERS value that selects it.
     static const char* modifiers() { return "@im=uim"; }
 
@@ -31,6 +35,7 @@ private:
     XInputMethodServer& operator=(const XInputMethodServer&);
 
     bool start();
+    void stop();
     bool announced();
 
     pid_t Pid;
