@@ -12,6 +12,8 @@ packages=(
     locales
     g++-mingw-w64-x86-64
     valgrind clang-format
+    uim-xim uim-anthy xfonts-base
+    clang-14 libclang-rt-14-dev
 )
 
 as_root() {
@@ -34,7 +36,10 @@ have_locale() {
     locale -a 2>/dev/null | tr '[:upper:]' '[:lower:]' | sed 's/-//g' | grep -qx "$1"
 }
 need_gen=0
-for entry in "ja_JP.UTF-8 UTF-8:ja_jp.utf8" "ja_JP.EUC-JP EUC-JP:ja_jp.eucjp"; do
+# Shift_JIS is not in Debian's list of supported locales (it is not ASCII
+# compatible), but locale-gen builds it all the same; the fuzzers use it.
+for entry in "ja_JP.UTF-8 UTF-8:ja_jp.utf8" "ja_JP.EUC-JP EUC-JP:ja_jp.eucjp" \
+    "ja_JP.SJIS SHIFT_JIS:ja_jp.sjis"; do
     line=${entry%%:*}
     name=${entry##*:}
     if ! have_locale "$name"; then

@@ -111,24 +111,21 @@ protected:
     {
         const std::string file = Directory.path() + "/in";
         std::ofstream(file, std::ios::binary) << bytes;
+        const Atom clipboard = XInternAtom(Dpy, "CLIPBOARD", False);
+        // An xclip of an earlier test may still serve the selection.
+        const Window before = XGetSelectionOwner(Dpy, clipboard);
         const std::string command = "xclip -selection clipboard -i < " + file;
         ASSERT_EQ(0, system(command.c_str()));
         // xclip takes the selection from a child of its own, maybe only now.
-        const Atom clipboard = XInternAtom(Dpy, "CLIPBOARD", False);
         for (int waited = 0; waited < 3000; waited += 10)
         {
             const Window owner = XGetSelectionOwner(Dpy, clipboard);
-            if (owner != None && owner != Win && owner != LastOwner)
-            {
-                LastOwner = owner;
+            if (owner != None && owner != Win && owner != before)
                 return;
-            }
             usleep(10000);
         }
         ADD_FAILURE() << "xclip did not take the clipboard";
     }
-
-    Window LastOwner = None;
 
     TemporaryDirectory Directory;
     Display* Dpy = 0;
