@@ -104,6 +104,17 @@ protected:
     bool CollapsePairsPending;
 
 private:
+    //! Holds the piece of text handed to the font for measuring, so that
+    //! measuring word by word or the text before the cursor on every key
+    //! reuses one allocation instead of making a string each time.
+    core::array<wchar_t> MeasureScratch;
+    //! Width of Text before CursorPos as calculateScrollPos last measured it
+    //! with PrefixWidthFont; only good while CursorPos equals PrefixWidthCursor
+    //! and the font is the same, and dropped by every calculateScrollPos.
+    IGUIFont* PrefixWidthFont = 0;
+    s32 PrefixWidthCursor = 0;
+    s32 PrefixWidth = 0;
+
     bool processControlKey(const SEvent& event, bool& rebreak);
     bool processPlainKey(const SEvent& event);
     void moveToLineEdge(bool end, bool shift);
@@ -114,6 +125,7 @@ private:
 
     void removeLineFeedsOfPairs();
     core::stringw displaySlice(s32 begin, s32 length) const;
+    const wchar_t* measurableSlice(s32 begin, s32 length, bool breaksAsSpaces);
     void updatePasswordMask();
 };
 

@@ -66,6 +66,28 @@ core::stringw CGUIEditBoxML::displaySlice(s32 begin, s32 length) const
     return slice;
 }
 
+// The same piece as subString would give, copied into the scratch buffer
+// and terminated there; valid until the next call.
+const wchar_t* CGUIEditBoxML::measurableSlice(s32 begin, s32 length, bool breaksAsSpaces)
+{
+    const s32 size = (s32)Text.size();
+    if (begin < 0 || begin >= size || length < 0)
+        length = 0;
+    else if (length > size - begin)
+        length = size - begin;
+
+    MeasureScratch.set_used((u32)length + 1);
+    wchar_t* out = MeasureScratch.pointer();
+    const wchar_t* in = Text.c_str() + (length ? begin : 0);
+    for (s32 i = 0; i < length; ++i)
+    {
+        const wchar_t c = in[i];
+        out[i] = breaksAsSpaces && (c == L'\r' || c == L'\n') ? L' ' : c;
+    }
+    out[length] = 0;
+    return out;
+}
+
 // The line, the current word and the pending whitespace are always
 // contiguous runs of the text, so they are kept as index ranges and turned
 // into strings only when measured or stored; appending character by
@@ -115,13 +137,12 @@ void CGUIEditBoxML::breakText()
 
         if (wordLength > 0)
         {
-            const s32 ws =
-                (s32)font
-                    ->getDimension(
-                        displaySlice(wordStart - whitespaceLength, whitespaceLength).c_str())
-                    .Width;
+            const s32 ws = (s32)font
+                               ->getDimension(measurableSlice(wordStart - whitespaceLength,
+                                                              whitespaceLength, true))
+                               .Width;
             const s32 ww =
-                (s32)font->getDimension(displaySlice(wordStart, wordLength).c_str()).Width;
+                (s32)font->getDimension(measurableSlice(wordStart, wordLength, true)).Width;
             if (WordWrap && length + ww + ws > wrapWidth)
             {
                 BrokenLines.push_back(displaySlice(lastLineStart, lineLength));
@@ -255,6 +276,7 @@ s32 shiftToShow(s32 low, s32 high, s32 frameLow, s32 frameHigh)
 
 void CGUIEditBoxML::calculateScrollPos()
 {
+    PrefixWidthFont = 0;
     if (!AutoScroll)
         return;
     IGUIFont* font = getActiveFont();
@@ -270,8 +292,19 @@ void CGUIEditBoxML::calculateScrollPos()
         const core::stringw& text = useLine ? BrokenLines[cursLine] : Text;
         const s32 column = useLine ? CursorPos - BrokenLineStarts[cursLine] : CursorPos;
 
-        const s32 cStart = CurrentTextRect.UpperLeftCorner.X + HScrollPos +
-                           (s32)font->getDimension(text.subString(0, column).c_str()).Width;
+        const s32 prefixWidth = (s32)font
+                                    ->getDimension(useLine ? text.subString(0, column).c_str()
+                                                           : measurableSlice(0, column, false))
+                                    .Width;
+        // Measured over Text itself, this is the width the composition
+        // window is placed by, so it is handed over rather than measured twice.
+        if (!useLine)
+        {
+            PrefixWidthFont = font;
+            PrefixWidthCursor = CursorPos;
+            PrefixWidth = prefixWidth;
+        }
+        const s32 cStart = CurrentTextRect.UpperLeftCorner.X + HScrollPos + prefixWidth;
         const s32 cEnd = cStart + (s32)font->getDimension(L"_ ").Width;
 
         HScrollPos =

@@ -101,7 +101,12 @@ void CGUIEditBoxML::setCompositionWindowPos()
     IGUIFont* font = getActiveFont();
     if (!font)
         return;
-    const s32 w = (s32)font->getDimension(Text.subString(0, CursorPos).c_str()).Width;
+    // A single-line box has just measured this very prefix to scroll; the
+    // hand-over is taken once, so a later call cannot read a stale width.
+    const bool measured = PrefixWidthFont == font && PrefixWidthCursor == CursorPos;
+    PrefixWidthFont = 0;
+    const s32 w = measured ? PrefixWidth
+                           : (s32)font->getDimension(measurableSlice(0, CursorPos, false)).Width;
     const s32 h = (s32)font->getDimension(L"|").Height;
     const s32 x = AbsoluteRect.UpperLeftCorner.X + (Border ? 3 : 0) + w - HScrollPos;
     const s32 y = AbsoluteRect.LowerRightCorner.Y - 2 * h;
