@@ -49,6 +49,7 @@ DemoSession::DemoSession(const SessionOptions& options) : Window(0)
     Process.reset(
         new testsupport::DemoProcess(std::string(1, options.Driver) + "\n", Directory.path()));
     Probe.reset(new testsupport::XWindowProbe());
+    Keyboard.reset(new testsupport::XInputDriver());
     Window = Probe->waitForWindow(Caption, 15000);
     EXPECT_NE(0u, Window) << "the demo window did not appear";
     if (Window)
@@ -114,6 +115,11 @@ void DemoSession::type(const std::string& utf8Text)
 {
     xdotool("type --delay 60 " + quoted(utf8Text));
     settle();
+}
+
+bool DemoSession::mapKeysyms(const std::vector<unsigned long>& keysyms)
+{
+    return Keyboard->mapKeysyms(keysyms);
 }
 
 Region DemoSession::capture(int x, int y, int width, int height)

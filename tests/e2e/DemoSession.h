@@ -3,6 +3,7 @@
 
 #include "support/DemoProcess.h"
 #include "support/TestEnvironment.h"
+#include "support/XInputDriver.h"
 #include "support/XWindowProbe.h"
 
 #include <memory>
@@ -48,8 +49,11 @@ public:
     void click(int x, int y);
     void doubleClick(int x, int y);
     void drag(int fromX, int fromY, int toX, int toY);
-    //! Keys by X keysym name, e.g. "ctrl+a", "BackSpace", "U65E5".
+    //! Keys by X keysym name, e.g. "ctrl+a", "BackSpace", "U65E5". Keysyms
+    //! no key carries (kanji) must be put on keys first with mapKeysyms.
     void key(const std::string& keys);
+    //! Puts keysyms on free keys, as a keyboard layout with them would.
+    bool mapKeysyms(const std::vector<unsigned long>& keysyms);
     void type(const std::string& utf8Text);
     //! Lets the demo draw a few frames.
     void settle(int milliseconds = 300);
@@ -68,6 +72,7 @@ private:
     testsupport::TemporaryDirectory Directory;
     std::unique_ptr<testsupport::DemoProcess> Process;
     std::unique_ptr<testsupport::XWindowProbe> Probe;
+    std::unique_ptr<testsupport::XInputDriver> Keyboard;
     testsupport::XWindowId Window;
 };
 

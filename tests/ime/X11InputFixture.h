@@ -1,7 +1,7 @@
 #ifndef TESTS_IME_X11_INPUT_FIXTURE_H_INCLUDED
 #define TESTS_IME_X11_INPUT_FIXTURE_H_INCLUDED
 
-#include "XInputDriver.h"
+#include "support/XInputDriver.h"
 #include "app/AppGlobals.h"
 #include "ime/CIrrInputMethod.h"
 #include "ime/InputMethodPlatform.h"

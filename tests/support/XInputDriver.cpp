@@ -1,4 +1,4 @@
-#include "XInputDriver.h"
+#include "support/XInputDriver.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
