@@ -8,7 +8,7 @@ packages=(
     libirrlicht-dev libfreetype-dev libx11-dev libgl1-mesa-dri
     libgtest-dev libbenchmark-dev
     fonts-ipafont-gothic
-    xvfb xauth xdotool x11-utils xclip imagemagick
+    xvfb xauth xdotool x11-utils x11-xserver-utils xclip imagemagick
     locales
     g++-mingw-w64-x86-64
     valgrind clang-format

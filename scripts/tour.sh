@@ -69,7 +69,15 @@ xdotool key --delay 50 ctrl+c
 click 540 120
 xdotool key --delay 50 End space ctrl+v
 shot pasted
-# Japanese through the X keyboard: the keys an input method commits.
+# Japanese through the X keyboard: the keys an input method commits, put on
+# free keys as a Japanese layout would (xdotool alone maps a key only for a
+# moment, which a program may miss).
+free=($(xmodmap -pke | awk 'NF == 3 {print $2}'))
+i=0
+for k in U65E5 U672C U8A9E U3067 U3059; do
+    xmodmap -e "keycode ${free[$i]} = $k"
+    i=$((i + 1))
+done
 click 540 90
 xdotool key --delay 50 End space U65E5 U672C U8A9E U3067 U3059
 shot typed-japanese
