@@ -124,7 +124,7 @@ private:
     void paste();
 
     void removeLineFeedsOfPairs();
-    core::stringw displaySlice(s32 begin, s32 length) const;
+    void storeLine(u32 index, s32 start, s32 length);
     const wchar_t* measurableSlice(s32 begin, s32 length, bool breaksAsSpaces);
     void updatePasswordMask();
 };

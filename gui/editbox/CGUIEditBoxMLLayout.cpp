@@ -1,5 +1,7 @@
 #include "gui/editbox/CGUIEditBoxML.h"
 
+#include <cstring>
+
 namespace irr
 {
 namespace gui
@@ -53,21 +55,10 @@ void CGUIEditBoxML::removeLineFeedsOfPairs()
     clampIndices();
 }
 
-// A piece of the text as the lines show it: every break character stands
-// as a space.
-core::stringw CGUIEditBoxML::displaySlice(s32 begin, s32 length) const
-{
-    core::stringw slice = Text.subString((u32)begin, length);
-    for (u32 i = 0; i < slice.size(); ++i)
-    {
-        if (slice[i] == L'\r' || slice[i] == L'\n')
-            slice[i] = L' ';
-    }
-    return slice;
-}
-
-// The same piece as subString would give, copied into the scratch buffer
-// and terminated there; valid until the next call.
+// The same piece of the text as subString would give, copied into the
+// scratch buffer and terminated there; with breaksAsSpaces every break
+// character stands as a space, as the lines show it. Valid until the next
+// call.
 const wchar_t* CGUIEditBoxML::measurableSlice(s32 begin, s32 length, bool breaksAsSpaces)
 {
     const s32 size = (s32)Text.size();
@@ -79,13 +70,32 @@ const wchar_t* CGUIEditBoxML::measurableSlice(s32 begin, s32 length, bool breaks
     MeasureScratch.set_used((u32)length + 1);
     wchar_t* out = MeasureScratch.pointer();
     const wchar_t* in = Text.c_str() + (length ? begin : 0);
-    for (s32 i = 0; i < length; ++i)
+    if (breaksAsSpaces)
     {
-        const wchar_t c = in[i];
-        out[i] = breaksAsSpaces && (c == L'\r' || c == L'\n') ? L' ' : c;
+        for (s32 i = 0; i < length; ++i)
+        {
+            const wchar_t c = in[i];
+            out[i] = c == L'\r' || c == L'\n' ? L' ' : c;
+        }
+    }
+    else
+    {
+        memcpy(out, in, (size_t)length * sizeof(wchar_t));
     }
     out[length] = 0;
     return out;
+}
+
+// Stores line number index, reusing the string a line of the previous break
+// had there: most lines keep their room from one keystroke to the next.
+void CGUIEditBoxML::storeLine(u32 index, s32 start, s32 length)
+{
+    const wchar_t* line = measurableSlice(start, length, true);
+    if (index < BrokenLines.size())
+        BrokenLines[index] = line;
+    else
+        BrokenLines.push_back(line);
+    BrokenLineStarts.push_back(start);
 }
 
 // The line, the current word and the pending whitespace are always
@@ -98,13 +108,16 @@ void CGUIEditBoxML::breakText()
     if (!hasLineLayout() || !skin)
         return;
 
-    BrokenLines.clear();
-    BrokenLineStarts.clear();
-
     IGUIFont* font = getActiveFont();
     if (!font)
+    {
+        BrokenLines.clear();
+        BrokenLineStarts.clear();
         return;
+    }
     LastBreakFont = font;
+    BrokenLineStarts.set_used(0);
+    u32 lineCount = 0;
 
     removeLineFeedsOfPairs();
 
@@ -116,6 +129,8 @@ void CGUIEditBoxML::breakText()
     s32 wordLength = 0;
     s32 whitespaceLength = 0;
     s32 length = 0;
+    // Nearly every word follows one space; its width is asked once a break.
+    s32 spaceWidth = -1;
 
     for (s32 i = 0; i < size; ++i)
     {
@@ -137,16 +152,26 @@ void CGUIEditBoxML::breakText()
 
         if (wordLength > 0)
         {
-            const s32 ws = (s32)font
-                               ->getDimension(measurableSlice(wordStart - whitespaceLength,
-                                                              whitespaceLength, true))
-                               .Width;
+            s32 ws;
+            if (whitespaceLength == 1 && Text[wordStart - 1] == L' ')
+            {
+                if (spaceWidth < 0)
+                    spaceWidth = (s32)font->getDimension(L" ").Width;
+                ws = spaceWidth;
+            }
+            else
+            {
+                ws = (s32)font
+                         ->getDimension(
+                             measurableSlice(wordStart - whitespaceLength, whitespaceLength, true))
+                         .Width;
+            }
+            // A word holds no line break, so it needs no substitution.
             const s32 ww =
-                (s32)font->getDimension(measurableSlice(wordStart, wordLength, true)).Width;
+                (s32)font->getDimension(measurableSlice(wordStart, wordLength, false)).Width;
             if (WordWrap && length + ww + ws > wrapWidth)
             {
-                BrokenLines.push_back(displaySlice(lastLineStart, lineLength));
-                BrokenLineStarts.push_back(lastLineStart);
+                storeLine(lineCount++, lastLineStart, lineLength);
                 lastLineStart = wordStart;
                 lineLength = wordLength;
                 length = ww;
@@ -165,8 +190,7 @@ void CGUIEditBoxML::breakText()
         if (lineBreak)
         {
             lineLength += whitespaceLength;
-            BrokenLines.push_back(displaySlice(lastLineStart, lineLength));
-            BrokenLineStarts.push_back(lastLineStart);
+            storeLine(lineCount++, lastLineStart, lineLength);
             lastLineStart = i + 1;
             lineLength = 0;
             whitespaceLength = 0;
@@ -175,8 +199,9 @@ void CGUIEditBoxML::breakText()
     }
 
     lineLength += whitespaceLength + wordLength;
-    BrokenLines.push_back(displaySlice(lastLineStart, lineLength));
-    BrokenLineStarts.push_back(lastLineStart);
+    storeLine(lineCount++, lastLineStart, lineLength);
+    if (lineCount < BrokenLines.size())
+        BrokenLines.erase(lineCount, (s32)(BrokenLines.size() - lineCount));
 }
 
 void CGUIEditBoxML::setTextRect(s32 line)
