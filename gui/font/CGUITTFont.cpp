@@ -13,6 +13,17 @@ namespace
 const u32 IndexedCharacters = 0x10000;
 // No face has this many glyphs, so it cannot be a real index.
 const u32 UnknownGlyphIndex = 0xFFFFFFFFu;
+
+// The part of a glyph texture worth blitting: the bitmap in its top-left
+// corner and one transparent pixel beyond, never more than the texture less
+// its last row and column. Everything left out is transparent, so the
+// screen is the same, but the software drivers blend every texel they are
+// given and a 12-pixel glyph sits in a 16-pixel texture.
+core::rect<s32> inkedSourceRect(s32 width, s32 height, u32 texWidth, u32 texHeight)
+{
+    return core::rect<s32>(0, 0, core::min_(width + 1, (s32)texWidth - 1),
+                           core::min_(height + 1, (s32)texHeight - 1));
+}
 } // namespace
 
 CGUITTFont::CGUITTFont()
@@ -221,8 +232,8 @@ void CGUITTFont::drawGlyph(const CGUITTGlyph& glyph, const core::position2d<s32>
             return;
         Driver->draw2DImage(
             glyph.Texture16, core::position2d<s32>(pen.X + glyph.Left16, baseline - glyph.Top16),
-            core::rect<s32>(0, 0, (s32)glyph.TexWidth16 - 1, (s32)glyph.TexHeight16 - 1), clip,
-            color, true);
+            inkedSourceRect(glyph.Width16, glyph.Height16, glyph.TexWidth16, glyph.TexHeight16),
+            clip, color, true);
     }
     else if (driverType == video::EDT_SOFTWARE)
     {
@@ -236,8 +247,8 @@ void CGUITTFont::drawGlyph(const CGUITTGlyph& glyph, const core::position2d<s32>
             return;
         Driver->draw2DImage(
             glyph.Texture, core::position2d<s32>(pen.X + glyph.Left, baseline - glyph.Top),
-            core::rect<s32>(0, 0, (s32)glyph.TexWidth - 1, (s32)glyph.TexHeight - 1), clip, color,
-            true);
+            inkedSourceRect(glyph.Width, glyph.Height, glyph.TexWidth, glyph.TexHeight), clip,
+            color, true);
     }
 }
 

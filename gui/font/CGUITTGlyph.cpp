@@ -36,8 +36,8 @@ bool monochromePixelSet(const FT_Bitmap& bitmap, u32 x, u32 y)
 
 CGUITTGlyph::CGUITTGlyph()
     : Cached(false), Driver(0), FaceHandle(0), Size(0), Top(0), Left(0), Width(0), Height(0),
-      TexWidth(0), TexHeight(0), Texture(0), Top16(0), Left16(0), TexWidth16(0), TexHeight16(0),
-      Texture16(0)
+      TexWidth(0), TexHeight(0), Texture(0), Top16(0), Left16(0), Width16(0), Height16(0),
+      TexWidth16(0), TexHeight16(0), Texture16(0)
 {
 }
 
@@ -80,7 +80,7 @@ void CGUITTGlyph::releaseCache()
     Cached = false;
     Top = Left = Width = Height = 0;
     TexWidth = TexHeight = 0;
-    Top16 = Left16 = 0;
+    Top16 = Left16 = Width16 = Height16 = 0;
     TexWidth16 = TexHeight16 = 0;
 }
 
@@ -146,6 +146,8 @@ void CGUITTGlyph::cacheMonochrome(FT_Face face, u32 glyphIndex)
 
     Top16 = slot->bitmap_top;
     Left16 = slot->bitmap_left;
+    Width16 = (s32)width;
+    Height16 = (s32)rows;
     TexWidth16 = TexHeight16 = getGlyphTextureSide(width, rows);
 
     core::array<u16> pixels;

@@ -53,6 +53,10 @@ public:
 
     s32 Top16;
     s32 Left16;
+    //! Size of the monochrome bitmap; its outline may round to other pixels
+    //! than the anti-aliased one.
+    s32 Width16;
+    s32 Height16;
     u32 TexWidth16;
     u32 TexHeight16;
     video::ITexture* Texture16;
