@@ -1,0 +1,84 @@
+#ifndef FUZZ_FUZZ_EDIT_BOX_H_INCLUDED
+#define FUZZ_FUZZ_EDIT_BOX_H_INCLUDED
+
+#include "gui/editbox/CGUIEditBoxML.h"
+
+#include <string>
+
+namespace fuzzsupport
+{
+
+//! A clipboard of the process's own that remembers every copy, so that a
+//! fuzzer can tell whether the box wrote to it at all.
+class CFuzzClipboard : public irr::IOSOperator
+{
+public:
+    virtual const irr::core::stringc& getOperatingSystemVersion() const { return Version; }
+    virtual void copyToClipboard(const irr::c8* text) const
+    {
+        Content = text ? text : "";
+        ++Copies;
+    }
+    virtual const irr::c8* getTextFromClipboard() const { return Empty ? 0 : Content.c_str(); }
+    virtual bool getProcessorSpeedMHz(irr::u32*) const { return false; }
+    virtual bool getSystemMemory(irr::u32*, irr::u32*) const { return false; }
+
+    //! Bytes as a foreign program could leave them; the box sees them up to
+    //! the first zero byte, like any C string from a clipboard.
+    void set(const void* bytes, size_t length)
+    {
+        Content = std::string((const char*)bytes, length);
+        Empty = false;
+    }
+
+    mutable std::string Content;
+    mutable unsigned Copies = 0;
+    //! Whether getTextFromClipboard answers null, as for an empty clipboard.
+    bool Empty = false;
+
+private:
+    irr::core::stringc Version;
+};
+
+//! The edit box with the state its invariants are about open to the fuzzer.
+class CFuzzEditBox : public irr::gui::CGUIEditBoxML
+{
+public:
+    using irr::gui::CGUIEditBoxML::CGUIEditBoxML;
+
+    using irr::gui::CGUIEditBoxML::BrokenLines;
+    using irr::gui::CGUIEditBoxML::BrokenLineStarts;
+    using irr::gui::CGUIEditBoxML::CursorPos;
+    using irr::gui::CGUIEditBoxML::MouseSelecting;
+    using irr::gui::CGUIEditBoxML::SelectionEnd;
+    using irr::gui::CGUIEditBoxML::SelectionStart;
+
+    const irr::core::stringw& text() const { return Text; }
+    bool lineLayout() const { return hasLineLayout(); }
+
+    void useClipboard(irr::IOSOperator* clipboard)
+    {
+        if (clipboard)
+            clipboard->grab();
+        if (ClipboardOperator)
+            ClipboardOperator->drop();
+        ClipboardOperator = clipboard;
+    }
+};
+
+inline irr::SEvent keyEvent(irr::EKEY_CODE key, wchar_t c, bool shift, bool control,
+                            bool pressed = true)
+{
+    irr::SEvent event;
+    event.EventType = irr::EET_KEY_INPUT_EVENT;
+    event.KeyInput.Key = key;
+    event.KeyInput.Char = c;
+    event.KeyInput.Shift = shift;
+    event.KeyInput.Control = control;
+    event.KeyInput.PressedDown = pressed;
+    return event;
+}
+
+} // namespace fuzzsupport
+
+#endif

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds one fuzzer (multibyte, font or editbox) with clang in build-fuzz/
+# and runs it for the given number of seconds, starting from its committed
+# seeds. New inputs go to build-fuzz/corpus/NAME, never into the repository;
+# an input that breaks something is saved in build-fuzz/artifacts/NAME/ and
+# the script fails. Further arguments go to libFuzzer (e.g. -jobs=2).
+#   scripts/fuzz.sh NAME SECONDS [libFuzzer options...]
+#   scripts/fuzz.sh NAME repro FILE...   runs just those inputs
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+name=${1:?usage: fuzz.sh NAME SECONDS}
+seconds=${2:?usage: fuzz.sh NAME SECONDS}
+shift 2
+build="$root/build-fuzz"
+
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_COMPILER=clang++-14 -DMLGUI_FUZZ=ON -DMLGUI_BUILD_TESTS=OFF >/dev/null
+fi
+cmake --build "$build" --target "fuzz_$name" -j"$(nproc)" >/dev/null
+
+run=("$root/tests/sanitizer/run.sh" "$build/fuzz/fuzz_$name")
+if [ "$seconds" = repro ]; then
+    exec "${run[@]}" "$@"
+fi
+
+corpus="$build/corpus/$name"
+artifacts="$build/artifacts/$name"
+mkdir -p "$corpus" "$artifacts"
+# Inputs stay small: each is a script of edits, keys or bytes, not a file.
+"${run[@]}" "$corpus" "$root/fuzz/corpus/$name" -max_total_time="$seconds" \
+    -max_len=4096 -timeout=20 -rss_limit_mb=3072 -print_final_stats=1 \
+    -artifact_prefix="$artifacts/" "$@"
