@@ -48,6 +48,9 @@ protected:
     IGUIStaticText* DirectoryText;
     io::IFileSystem* FileSystem;
     io::IFileList* DirectoryListing;
+    //! The working directory as it was last listed: where to look for an
+    //! existing parent when it is removed.
+    io::path ListedDirectory;
 
 private:
     CGUIFileOpenDialogML(const CGUIFileOpenDialogML&);

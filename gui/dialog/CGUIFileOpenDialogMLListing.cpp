@@ -1,6 +1,7 @@
 #include "gui/dialog/CGUIFileOpenDialogML.h"
 
 #include "gui/dialog/LenientMultibyteDecoder.h"
+#include "gui/dialog/WorkingDirectoryRecovery.h"
 #include "ime/CUserLocaleScope.h"
 
 namespace irr
@@ -13,6 +14,14 @@ void CGUIFileOpenDialogML::fillEntryList()
     IGUISkin* skin = Environment ? Environment->getSkin() : 0;
     if (!FileSystem || !EntryListBox || !skin)
         return;
+
+    // A directory removed while it was shown cannot be listed, and the file
+    // system names none then: the nearest parent that still exists is where
+    // a user expects to find themselves.
+    returnToExistingDirectory(FileSystem, ListedDirectory);
+    const io::path& current = FileSystem->getWorkingDirectory();
+    if (current.size())
+        ListedDirectory = current;
 
     if (DirectoryListing)
         DirectoryListing->drop();
@@ -33,11 +42,8 @@ void CGUIFileOpenDialogML::fillEntryList()
     }
 
     if (DirectoryText)
-    {
-        const io::path& directory = FileSystem->getWorkingDirectory();
         DirectoryText->setText(
-            decodeMultibyteLeniently(directory.c_str(), directory.size()).c_str());
-    }
+            decodeMultibyteLeniently(ListedDirectory.c_str(), ListedDirectory.size()).c_str());
 }
 
 s32 CGUIFileOpenDialogML::selectedEntry() const
