@@ -1,5 +1,6 @@
 #include "FontTestSupport.h"
 
+#include "support/ScopedAppDevice.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -86,6 +87,21 @@ std::string readIpaFont()
 {
     std::ifstream in(testsupport::ipaFontPath(), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::vector<u32> renderRegion(testsupport::ScopedAppDevice& device, const core::rect<s32>& region,
+                              video::SColor background, const std::function<void()>& draw)
+{
+    video::IVideoDriver* driver = device.driver();
+    driver->beginScene(true, true, background);
+    draw();
+    driver->endScene();
+    device.captureScreen();
+    std::vector<u32> pixels;
+    for (s32 y = region.UpperLeftCorner.Y; y < region.LowerRightCorner.Y; ++y)
+        for (s32 x = region.UpperLeftCorner.X; x < region.LowerRightCorner.X; ++x)
+            pixels.push_back(device.pixel(x, y).color);
+    return pixels;
 }
 
 } // namespace fonttest

@@ -6,7 +6,14 @@
 
 #include <irrlicht.h>
 
+#include <functional>
 #include <string>
+#include <vector>
+
+namespace testsupport
+{
+class ScopedAppDevice;
+}
 
 namespace fonttest
 {
@@ -23,6 +30,13 @@ irr::u32 countGlyphTextures(irr::video::IVideoDriver* driver);
 
 //! The driver's texture of exactly this name, or null.
 irr::video::ITexture* findTextureNamed(irr::video::IVideoDriver* driver, const char* name);
+
+//! Draws one frame on the device's driver, cleared to background, with draw,
+//! and returns the frame's pixels inside region, row by row.
+std::vector<irr::u32> renderRegion(testsupport::ScopedAppDevice& device,
+                                   const irr::core::rect<irr::s32>& region,
+                                   irr::video::SColor background,
+                                   const std::function<void()>& draw);
 
 //! Writes bytes to path.
 void writeFile(const std::string& path, const std::string& bytes);

@@ -42,16 +42,7 @@ protected:
 
     std::vector<u32> render(const std::function<void()>& draw)
     {
-        video::IVideoDriver* driver = Device.driver();
-        driver->beginScene(true, true, Background);
-        draw();
-        driver->endScene();
-        Device.captureScreen();
-        std::vector<u32> pixels;
-        for (s32 y = Region.UpperLeftCorner.Y; y < Region.LowerRightCorner.Y; ++y)
-            for (s32 x = Region.UpperLeftCorner.X; x < Region.LowerRightCorner.X; ++x)
-                pixels.push_back(Device.pixel(x, y).color);
-        return pixels;
+        return fonttest::renderRegion(Device, Region, Background, draw);
     }
 
     void drawWithFont(video::SColor color, const core::rect<s32>* clip)
