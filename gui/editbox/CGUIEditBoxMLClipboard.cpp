@@ -22,9 +22,14 @@ bool toMultibyte(const core::stringw& text, std::vector<c8>& out)
     const size_t length = wcstombs(0, text.c_str(), 0);
     if (length == ConversionFailed)
         return false;
-    out.assign(length + 1, 0);
-    const size_t written = wcstombs(out.data(), text.c_str(), length);
-    if (written == ConversionFailed)
+    // Room for one character more than measured: given exactly the measured
+    // length, the C library stops one character short when the text holds
+    // characters it writes as nothing (U+E0000 to U+E007F in EUC-JP and
+    // Shift_JIS), and the copy would silently lose its last character.
+    const size_t room = length + MB_CUR_MAX;
+    out.assign(room + 1, 0);
+    const size_t written = wcstombs(out.data(), text.c_str(), room);
+    if (written != length)
         return false;
     out[written] = 0;
     return true;
