@@ -2,6 +2,8 @@
 
 #include "gui/font/GlyphTexturePixels.h"
 
+#include FT_BITMAP_H
+
 #include <cstdio>
 #include <cstring>
 
@@ -23,13 +25,36 @@ const u8* bitmapRow(const FT_Bitmap& bitmap, u32 y)
     return top + (ptrdiff_t)pitch * (s32)y;
 }
 
-bool monochromePixelSet(const FT_Bitmap& bitmap, u32 x, u32 y)
+// The bitmap as one byte per pixel, rows width bytes apart, 1 where the
+// monochrome texture is set. A font's own strike can answer the monochrome
+// request in any depth (grey strikes of 2, 4 or 8 bits, colour strikes), so
+// FreeType's own conversion reads it, each row within its pitch; a grey
+// pixel counts as set from half its range up. False when FreeType cannot
+// convert it.
+bool readMonochrome(FT_Library library, const FT_Bitmap& bitmap, core::array<u8>& out)
 {
-    const u8* row = bitmapRow(bitmap, y);
-    if (bitmap.pixel_mode == FT_PIXEL_MODE_MONO)
-        return (row[x / 8] & (0x80 >> (x % 8))) != 0;
-    // A font's own grey strike can answer a monochrome request.
-    return row[x] >= 0x80;
+    const u32 width = bitmap.width;
+    const u32 rows = bitmap.rows;
+    out.set_used(width * rows);
+    if (!width || !rows)
+        return true;
+
+    FT_Bitmap converted;
+    FT_Bitmap_Init(&converted);
+    const bool ok = !FT_Bitmap_Convert(library, &bitmap, &converted, 1) &&
+                    converted.width == width && converted.rows == rows;
+    if (ok)
+    {
+        const u32 levels = converted.num_grays ? converted.num_grays : 256;
+        for (u32 y = 0; y < rows; ++y)
+        {
+            const u8* row = bitmapRow(converted, y);
+            for (u32 x = 0; x < width; ++x)
+                out[y * width + x] = row[x] * 2u >= levels;
+        }
+    }
+    FT_Bitmap_Done(library, &converted);
+    return ok;
 }
 
 } // namespace
@@ -105,6 +130,9 @@ void CGUITTGlyph::cacheAntiAliased(FT_Face face, u32 glyphIndex)
         return;
 
     const FT_Bitmap& bitmap = slot->bitmap;
+    // Rows are copied byte for byte: only an 8-bit grey bitmap fits them.
+    if (bitmap.pixel_mode != FT_PIXEL_MODE_GRAY && bitmap.rows && bitmap.width)
+        return;
     const u32 width = bitmap.width;
     const u32 rows = bitmap.rows;
     Coverage.set_used(width * rows);
@@ -141,6 +169,9 @@ void CGUITTGlyph::cacheMonochrome(FT_Face face, u32 glyphIndex)
         return;
     FT_GlyphSlot slot = face->glyph;
     const FT_Bitmap& bitmap = slot->bitmap;
+    core::array<u8> set;
+    if (!readMonochrome(slot->library, bitmap, set))
+        return;
     const u32 width = bitmap.width;
     const u32 rows = bitmap.rows;
 
@@ -155,7 +186,7 @@ void CGUITTGlyph::cacheMonochrome(FT_Face face, u32 glyphIndex)
     memset(pixels.pointer(), 0, pixels.size() * sizeof(u16));
     for (u32 y = 0; y < rows; ++y)
         for (u32 x = 0; x < width; ++x)
-            if (monochromePixelSet(bitmap, x, y))
+            if (set[y * width + x])
                 pixels[y * TexWidth16 + x] = 0xFFFF;
 
     c8 name[32];
