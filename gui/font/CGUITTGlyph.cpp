@@ -57,6 +57,34 @@ bool readMonochrome(FT_Library library, const FT_Bitmap& bitmap, core::array<u8>
     return ok;
 }
 
+// Every creation flag the engine has. Choosing a texture depth switches off
+// the other depths and both optimisation flags, so all of them are kept and
+// put back, not only the three a glyph texture changes.
+const video::E_TEXTURE_CREATION_FLAG CreationFlags[] = {
+    video::ETCF_ALWAYS_16_BIT,       video::ETCF_ALWAYS_32_BIT,   video::ETCF_OPTIMIZED_FOR_QUALITY,
+    video::ETCF_OPTIMIZED_FOR_SPEED, video::ETCF_CREATE_MIP_MAPS, video::ETCF_NO_ALPHA_CHANNEL,
+    video::ETCF_ALLOW_NON_POWER_2};
+
+u32 getTextureCreationFlags(video::IVideoDriver* driver)
+{
+    u32 flags = 0;
+    for (video::E_TEXTURE_CREATION_FLAG flag : CreationFlags)
+        if (driver->getTextureCreationFlag(flag))
+            flags |= flag;
+    return flags;
+}
+
+// Switching a flag off touches no other, so all go off first and then the
+// kept ones come back on.
+void setTextureCreationFlags(video::IVideoDriver* driver, u32 flags)
+{
+    for (video::E_TEXTURE_CREATION_FLAG flag : CreationFlags)
+        driver->setTextureCreationFlag(flag, false);
+    for (video::E_TEXTURE_CREATION_FLAG flag : CreationFlags)
+        if (flags & flag)
+            driver->setTextureCreationFlag(flag, true);
+}
+
 } // namespace
 
 CGUITTGlyph::CGUITTGlyph()
@@ -208,9 +236,7 @@ void CGUITTGlyph::replaceTexture(video::ITexture*& slot, const c8* name,
     video::IImage* image = Driver->createImageFromData(format, core::dimension2d<u32>(side, side),
                                                        pixels, false, true);
 
-    const bool always16 = Driver->getTextureCreationFlag(video::ETCF_ALWAYS_16_BIT);
-    const bool always32 = Driver->getTextureCreationFlag(video::ETCF_ALWAYS_32_BIT);
-    const bool mipMaps = Driver->getTextureCreationFlag(video::ETCF_CREATE_MIP_MAPS);
+    const u32 callersFlags = getTextureCreationFlags(Driver);
     Driver->setTextureCreationFlag(video::ETCF_ALWAYS_16_BIT, monochrome);
     Driver->setTextureCreationFlag(video::ETCF_ALWAYS_32_BIT, !monochrome);
     Driver->setTextureCreationFlag(video::ETCF_CREATE_MIP_MAPS, false);
@@ -226,9 +252,7 @@ void CGUITTGlyph::replaceTexture(video::ITexture*& slot, const c8* name,
     if (slot && monochrome)
         Driver->makeColorKeyTexture(slot, video::SColor(0x00000000));
 
-    Driver->setTextureCreationFlag(video::ETCF_CREATE_MIP_MAPS, mipMaps);
-    Driver->setTextureCreationFlag(video::ETCF_ALWAYS_32_BIT, always32);
-    Driver->setTextureCreationFlag(video::ETCF_ALWAYS_16_BIT, always16);
+    setTextureCreationFlags(Driver, callersFlags);
 }
 
 } // end namespace gui

@@ -105,21 +105,40 @@ TEST_F(GlyphCache, TexturesAreNamedAfterTheGlyphIndex)
     EXPECT_EQ(2u, fonttest::countGlyphTextures(driver()));
 }
 
+// Every creation flag the caller had is there again after a glyph was made,
+// also those the engine clears by itself whenever a texture depth is chosen.
 TEST_F(GlyphCache, LeavesTheDriversCreationFlagsAsItFoundThem)
 {
-    const bool settings[][3] = {{true, false, true}, {false, true, false}, {false, false, true}};
-    u32 index = indexOf('A');
-    for (const auto& s : settings)
+    const video::E_TEXTURE_CREATION_FLAG flags[] = {
+        video::ETCF_ALWAYS_16_BIT,         video::ETCF_ALWAYS_32_BIT,
+        video::ETCF_OPTIMIZED_FOR_QUALITY, video::ETCF_OPTIMIZED_FOR_SPEED,
+        video::ETCF_CREATE_MIP_MAPS,       video::ETCF_NO_ALPHA_CHANNEL,
+        video::ETCF_ALLOW_NON_POWER_2};
+    auto current = [&]
     {
-        driver()->setTextureCreationFlag(video::ETCF_ALWAYS_16_BIT, s[0]);
-        driver()->setTextureCreationFlag(video::ETCF_ALWAYS_32_BIT, s[1]);
-        driver()->setTextureCreationFlag(video::ETCF_CREATE_MIP_MAPS, s[2]);
+        u32 word = 0;
+        for (video::E_TEXTURE_CREATION_FLAG flag : flags)
+            if (driver()->getTextureCreationFlag(flag))
+                word |= flag;
+        return word;
+    };
+    // Each depth choice alone and with the other flags; at most one depth
+    // can be on at a time.
+    const u32 settings[] = {0x01, 0x12, 0x14, 0x08, 0x00, 0x70, 0x61, 0x18, 0x52};
+    u32 index = indexOf('A');
+    for (u32 setting : settings)
+    {
+        for (video::E_TEXTURE_CREATION_FLAG flag : flags)
+            driver()->setTextureCreationFlag(flag, false);
+        for (video::E_TEXTURE_CREATION_FLAG flag : flags)
+            if (setting & flag)
+                driver()->setTextureCreationFlag(flag, true);
+        ASSERT_EQ(setting, current());
         gui::CGUITTGlyph glyph;
         prepare(glyph);
         glyph.cache(index++);
-        EXPECT_EQ(s[0], driver()->getTextureCreationFlag(video::ETCF_ALWAYS_16_BIT));
-        EXPECT_EQ(s[1], driver()->getTextureCreationFlag(video::ETCF_ALWAYS_32_BIT));
-        EXPECT_EQ(s[2], driver()->getTextureCreationFlag(video::ETCF_CREATE_MIP_MAPS));
+        ASSERT_TRUE(glyph.Texture && glyph.Texture16);
+        EXPECT_EQ(setting, current()) << std::hex << "flags 0x" << setting;
     }
 }
 
