@@ -17,7 +17,8 @@ CGUIEditBoxML::CGUIEditBoxML(const wchar_t* text, IGUIElement* parent,
       // Starting the blink clock now shows a freshly focused box's cursor at once.
       BlinkStartTime(ime::getTickCount()), CursorPos(0), HScrollPos(0), VScrollPos(0), MaxChars(0),
       WordWrap(false), MultiLine(false), AutoScroll(true), PasswordBox(false), PasswordChar(L'*'),
-      HTextAlign(EGUIA_UPPERLEFT), VTextAlign(EGUIA_CENTER), CollapsePairsPending(true)
+      HTextAlign(EGUIA_UPPERLEFT), VTextAlign(EGUIA_CENTER), CollapsePairsPending(true),
+      FocusJustGained(false)
 {
     Text = text;
 
@@ -219,8 +220,11 @@ bool CGUIEditBoxML::OnEvent(const SEvent& event)
     switch (event.EventType)
     {
     case EET_GUI_EVENT:
+        if (event.GUIEvent.EventType == EGET_ELEMENT_FOCUSED && event.GUIEvent.Caller == this)
+            FocusJustGained = true;
         if (event.GUIEvent.EventType == EGET_ELEMENT_FOCUS_LOST && event.GUIEvent.Caller == this)
         {
+            FocusJustGained = false;
             MouseSelecting = false;
             SelectionStart = 0;
             SelectionEnd = 0;

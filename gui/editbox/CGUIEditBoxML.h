@@ -102,6 +102,10 @@ protected:
     //! are still to be collapsed by the next break. Pairs that editing forms
     //! later are two breaks the user made and stay.
     bool CollapsePairsPending;
+    //! The environment has just moved the focus here and no input reached
+    //! the box since. The engine focuses a pressed element before the press
+    //! reaches it, so such a press is the one that focused the box.
+    bool FocusJustGained;
 
 private:
     //! Holds the piece of text handed to the font for measuring, so that

@@ -9,6 +9,7 @@ namespace gui
 
 bool CGUIEditBoxML::processKey(const SEvent& event)
 {
+    FocusJustGained = false;
     if (!event.KeyInput.PressedDown)
         return false;
 

@@ -11,10 +11,15 @@ bool CGUIEditBoxML::processMouse(const SEvent& event)
 {
     const s32 x = event.MouseInput.X;
     const s32 y = event.MouseInput.Y;
+    // A press the environment has just focused the box for lies inside it;
+    // one outside is no such press, even straight after the focus came.
+    const bool inside = AbsoluteClippingRect.isPointInside(core::position2d<s32>(x, y));
+    const bool focusing = !Environment->hasFocus(this) || (FocusJustGained && inside);
+    FocusJustGained = false;
     switch (event.MouseInput.Event)
     {
     case EMIE_LMOUSE_PRESSED_DOWN:
-        if (!Environment->hasFocus(this))
+        if (focusing)
         {
             BlinkStartTime = ime::getTickCount();
             Environment->setFocus(this);
@@ -24,7 +29,7 @@ bool CGUIEditBoxML::processMouse(const SEvent& event)
         }
         else
         {
-            if (!AbsoluteClippingRect.isPointInside(core::position2d<s32>(x, y)))
+            if (!inside)
                 return false;
             CursorPos = getCursorPos(x, y);
             if (!MouseSelecting)

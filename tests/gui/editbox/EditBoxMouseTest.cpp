@@ -94,6 +94,41 @@ TEST_F(EditBoxMouse, ClickDragAndReleaseSelect)
     EXPECT_EQ(b->SelectionEnd, 10);
 }
 
+// The program hands every mouse event to the GUI environment, which moves
+// the focus to the pressed element before the press reaches it. That press
+// still restarts the blink; a later one into the focused box does not, nor
+// does the first press after the focus came by another way.
+TEST_F(EditBoxMouse, ThePressThatFocusesTheBoxRestartsTheBlink)
+{
+    TestEditBox* b = box(L"Editable Text1", core::rect<s32>(350, 80, 550, 100));
+    b->BlinkStartTime = 0;
+    const s32 y = yOf(b, 0);
+    auto post = [&](EMOUSE_INPUT_EVENT type, s32 x)
+    { App.gui()->postEventFromUser(mouseEvent(type, x, y)); };
+
+    ASSERT_FALSE(App.gui()->hasFocus(b));
+    post(EMIE_LMOUSE_PRESSED_DOWN, xOf(b, 0, 2));
+    EXPECT_TRUE(App.gui()->hasFocus(b));
+    EXPECT_EQ(b->BlinkStartTime, 4242u);
+    EXPECT_EQ(b->CursorPos, 2);
+    EXPECT_EQ(b->SelectionStart, 2);
+    EXPECT_EQ(b->SelectionEnd, 2);
+    post(EMIE_LMOUSE_LEFT_UP, xOf(b, 0, 2));
+
+    ime::setTickCountOverride(true, 9999);
+    post(EMIE_LMOUSE_PRESSED_DOWN, xOf(b, 0, 5));
+    post(EMIE_LMOUSE_LEFT_UP, xOf(b, 0, 5));
+    EXPECT_EQ(b->BlinkStartTime, 4242u);
+    EXPECT_EQ(b->CursorPos, 5);
+
+    App.gui()->setFocus(0);
+    App.gui()->setFocus(b);
+    post(EMIE_MOUSE_MOVED, xOf(b, 0, 1));
+    post(EMIE_LMOUSE_PRESSED_DOWN, xOf(b, 0, 1));
+    EXPECT_EQ(b->BlinkStartTime, 4242u);
+    EXPECT_EQ(b->CursorPos, 1);
+}
+
 TEST_F(EditBoxMouse, PressesOutsideAndReleasesWithoutFocusPassOn)
 {
     TestEditBox* b = box(L"abc", core::rect<s32>(350, 80, 550, 100));
