@@ -102,19 +102,22 @@ void CGUIEditBoxML::paste()
     core::stringw pasted;
     if (clipboard && toWide(clipboard, pasted))
     {
-        // A single-line box keeps the pairs until it breaks lines.
-        const bool deferPairs = !hasLineLayout() && hasPair(pasted);
-        if (hasLineLayout())
-            collapsePairs(pasted);
-
         const bool selection = SelectionStart != SelectionEnd;
         const s32 from = selection ? core::min_(SelectionStart, SelectionEnd) : CursorPos;
         const s32 to = selection ? core::max_(SelectionStart, SelectionEnd) : CursorPos;
-        core::stringw candidate(Text.subString(0, from));
-        candidate.append(pasted);
-        candidate.append(Text.subString((u32)to, (s32)Text.size() - to));
-        if (MaxChars == 0 || candidate.size() <= MaxChars)
+        const s32 kept = (s32)Text.size() - (to - from);
+        // The limit weighs the text as it came; the pairs collapse after.
+        if (MaxChars == 0 || (u32)kept + pasted.size() <= MaxChars)
         {
+            // A single-line box keeps the pairs until it breaks lines. Only
+            // pairs within the pasted text collapse: a CR LF that forms
+            // where it meets the text is two breaks, as when typed.
+            const bool deferPairs = !hasLineLayout() && hasPair(pasted);
+            if (hasLineLayout())
+                collapsePairs(pasted);
+            core::stringw candidate(Text.subString(0, from));
+            candidate.append(pasted);
+            candidate.append(Text.subString((u32)to, (s32)Text.size() - to));
             Text = candidate;
             CursorPos = from + (s32)pasted.size();
             CollapsePairsPending = CollapsePairsPending || deferPairs;

@@ -201,6 +201,34 @@ TEST_F(EditBoxKeyboard, LineFeedTypedAfterABreakIsKept)
     EXPECT_EQ(b->CursorPos, 5);
 }
 
+// The limit weighs the pasted text as it came, a CR LF pair two characters,
+// although a box with lines keeps one of them. A pair that only forms where
+// the paste meets the text is two breaks, as when typed.
+TEST_F(EditBoxKeyboard, PastedPairsCountWholeAgainstTheLimit)
+{
+    for (bool multiLine : {true, false})
+    {
+        TestEditBox* b = box(L"", multiLine);
+        b->setMax(5);
+        Clipboard->Content = "a\r\nb\r\nc";
+        EXPECT_TRUE(press(b, KEY_KEY_V, L'v', false, true));
+        EXPECT_EQ(std::wstring(b->getText()), L"") << multiLine;
+        EXPECT_EQ(b->CursorPos, 0);
+        b->setMax(7);
+        press(b, KEY_KEY_V, L'v', false, true);
+        EXPECT_EQ(std::wstring(b->getText()), multiLine ? L"a\rb\rc" : L"a\r\nb\r\nc");
+        EXPECT_EQ(b->CursorPos, (s32)b->text().size());
+    }
+
+    TestEditBox* b = box(L"x\r", true);
+    b->CursorPos = 2;
+    Clipboard->Content = "\ny";
+    press(b, KEY_KEY_V, L'v', false, true);
+    EXPECT_EQ(std::wstring(b->getText()), L"x\r\ny");
+    EXPECT_EQ(lines(*b), (std::vector<std::wstring>{L"x ", L" ", L"y"}));
+    EXPECT_EQ(b->CursorPos, 4);
+}
+
 TEST_F(EditBoxKeyboard, HomeAndEndWorkOnTheCursorLine)
 {
     TestEditBox* b = box(L"first\nsecond\nthird", true);
