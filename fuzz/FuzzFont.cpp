@@ -1,14 +1,19 @@
-// The TrueType font on a damaged font file: the installed IPA Gothic, edited
-// by the input (its table directory, any table, glyph outlines, a cut-off
-// end), is loaded into a face, attached at some size, and used to measure
-// and draw random text on the null driver. Nothing may crash, and when the
-// font goes every glyph texture must go with it.
+// The TrueType font on a damaged font file: an installed font, edited by the
+// input (its table directory, any table, glyph outlines, a cut-off end), is
+// loaded into a face, attached at some size, and used to measure and draw
+// random text on the null driver. Nothing may crash, and when the font goes
+// every glyph texture must go with it.
 //
-// The input is not a font but a list of edits to the real one, so inputs
-// stay small and the font file never enters the corpus:
-//   size selector, edit count, then per edit: region, offset (3 bytes),
-//   kind, operand bytes; the rest drives the text and the calls.
-// A region names one table of the file's directory, or the whole file.
+// The fonts to damage are IPA Gothic and those named in MLGUI_FUZZ_FONTS
+// (colon-separated; scripts/fuzz.sh gathers fonts of other formats from
+// Debian's packages), and a grey bitmap strike written here, since no small
+// package has one. The input is not a font but a list of edits to one, so
+// inputs stay small and no font file enters the corpus:
+//   selector (size, and font from its upper bits), edit count, then per
+//   edit: region, offset (3 bytes), kind, operand bytes; the rest drives
+//   the text and the calls.
+// A region names one table of the file's directory (TrueType, OpenType, the
+// first face of a collection, PCF), or the whole file.
 #include "FuzzSupport.h"
 
 #include "gui/font/CGUITTFace.h"
@@ -34,10 +39,17 @@ struct SRegion
     size_t Length;
 };
 
-std::vector<uint8_t> Original;
-std::vector<SRegion> Regions;
-std::string WorkPath;
-int WorkFile = -1;
+//! One font to damage: its bytes, the regions edits aim at, and the work
+//! copy FreeType reads.
+struct SBaseFont
+{
+    std::vector<uint8_t> Original;
+    std::vector<SRegion> Regions;
+    std::string WorkPath;
+    int WorkFile = -1;
+};
+
+std::vector<SBaseFont> Bases;
 
 uint32_t bigEndian(const uint8_t* p, unsigned bytes)
 {
@@ -47,47 +59,129 @@ uint32_t bigEndian(const uint8_t* p, unsigned bytes)
     return value;
 }
 
-void readFont(const char* path)
+uint32_t littleEndian32(const uint8_t* p)
 {
+    return p[0] | (p[1] << 8) | (p[2] << 16) | ((uint32_t)p[3] << 24);
+}
+
+void addRegion(SBaseFont& font, size_t begin, size_t length)
+{
+    const size_t size = font.Original.size();
+    if (begin < size && length > 0)
+        font.Regions.push_back(SRegion{begin, std::min(length, size - begin)});
+}
+
+// The tables of an sfnt directory at offset at: 16-byte records of tag,
+// checksum, offset and length.
+void addSfntTables(SBaseFont& font, size_t at)
+{
+    const std::vector<uint8_t>& bytes = font.Original;
+    if (at + 12 > bytes.size())
+        return;
+    const unsigned tables = bigEndian(&bytes[at + 4], 2);
+    for (unsigned i = 0; i < tables && at + 12 + 16 * (i + 1) <= bytes.size(); ++i)
+    {
+        const uint8_t* record = &bytes[at + 12 + 16 * i];
+        addRegion(font, bigEndian(record + 8, 4), bigEndian(record + 12, 4));
+    }
+}
+
+// The tables of a PCF file: little-endian records of type, format, size and
+// offset after the magic and the count.
+void addPcfTables(SBaseFont& font)
+{
+    const std::vector<uint8_t>& bytes = font.Original;
+    const unsigned tables = littleEndian32(&bytes[4]);
+    for (unsigned i = 0; i < tables && 8 + 16 * (i + 1) <= bytes.size(); ++i)
+    {
+        const uint8_t* record = &bytes[8 + 16 * i];
+        addRegion(font, littleEndian32(record + 12), littleEndian32(record + 8));
+    }
+}
+
+void findRegions(SBaseFont& font)
+{
+    const std::vector<uint8_t>& bytes = font.Original;
+    if (memcmp(bytes.data(), "ttcf", 4) == 0 && bytes.size() >= 16)
+        addSfntTables(font, bigEndian(&bytes[12], 4));
+    else if (memcmp(bytes.data(), "\1fcp", 4) == 0)
+        addPcfTables(font);
+    else if (memcmp(bytes.data(), "STARTFONT", 9) != 0)
+        addSfntTables(font, 0);
+    addRegion(font, 0, bytes.size());
+}
+
+void addBase(const std::vector<uint8_t>& bytes)
+{
+    require(bytes.size() > 12, "a font to damage is too short");
+    SBaseFont font;
+    font.Original = bytes;
+    findRegions(font);
+    char path[] = "/tmp/mlgui-fuzz-font-XXXXXX";
+    font.WorkFile = mkstemp(path);
+    require(font.WorkFile >= 0, "no work copy of the font");
+    font.WorkPath = path;
+    Bases.push_back(font);
+}
+
+std::vector<uint8_t> readFont(const char* path)
+{
+    std::vector<uint8_t> bytes;
     FILE* file = fopen(path, "rb");
-    require(file != 0, "the font to damage is not installed");
+    require(file != 0, "a font to damage is not installed");
     uint8_t buffer[65536];
     size_t got;
     while ((got = fread(buffer, 1, sizeof(buffer), file)) > 0)
-        Original.insert(Original.end(), buffer, buffer + got);
+        bytes.insert(bytes.end(), buffer, buffer + got);
     fclose(file);
-    require(Original.size() > 12, "the font is too short");
-
-    const unsigned tables = bigEndian(&Original[4], 2);
-    for (unsigned i = 0; i < tables && 12 + 16 * (i + 1) <= Original.size(); ++i)
-    {
-        const uint8_t* record = &Original[12 + 16 * i];
-        SRegion region = {bigEndian(record + 8, 4), bigEndian(record + 12, 4)};
-        if (region.Begin < Original.size() && region.Length > 0)
-        {
-            region.Length = std::min(region.Length, Original.size() - region.Begin);
-            Regions.push_back(region);
-        }
-    }
-    SRegion whole = {0, Original.size()};
-    Regions.push_back(whole);
+    return bytes;
 }
 
-void writeBack(size_t begin, size_t length)
+// A 12-pixel strike of two bits per pixel: eight glyphs of every grey
+// level, a row padded to whole bytes.
+std::vector<uint8_t> greyStrike()
 {
-    require(pwrite(WorkFile, &Original[begin], length, (off_t)begin) == (ssize_t)length,
+    std::string bdf = "STARTFONT 2.1\nFONT -fuzz-grey--12-120-75-75-c-70-iso10646-1\n"
+                      "SIZE 12 75 75 2\nFONTBOUNDINGBOX 7 12 0 -2\nSTARTPROPERTIES 2\n"
+                      "FONT_ASCENT 10\nFONT_DESCENT 2\nENDPROPERTIES\nCHARS 8\n";
+    for (int c = 0; c < 8; ++c)
+    {
+        char head[96];
+        snprintf(head, sizeof(head),
+                 "STARTCHAR g%d\nENCODING %d\nSWIDTH 583 0\nDWIDTH 7 0\nBBX 7 12 0 -2\nBITMAP\n", c,
+                 'A' + c);
+        bdf += head;
+        for (int y = 0; y < 12; ++y)
+        {
+            char row[8];
+            snprintf(row, sizeof(row), "%04X\n",
+                     (unsigned)((0x1B6C * (c + 1) + y * 0x0F35) & 0xFFFC));
+            bdf += row;
+        }
+        bdf += "ENDCHAR\n";
+    }
+    bdf += "ENDFONT\n";
+    return std::vector<uint8_t>(bdf.begin(), bdf.end());
+}
+
+void writeBack(const SBaseFont& font, size_t begin, size_t length)
+{
+    require(pwrite(font.WorkFile, &font.Original[begin], length, (off_t)begin) == (ssize_t)length,
             "the work copy of the font could not be written");
 }
 
-// Applies the input's edits to the work file; restore() undoes them.
+// Applies the input's edits to a font's work file; restore() undoes them.
 class CDamage
 {
 public:
+    explicit CDamage(const SBaseFont& font) : Font(font) {}
+
     void apply(CInput& in)
     {
+        const std::vector<uint8_t>& original = Font.Original;
         for (unsigned edits = in.pick(9); edits > 0 && !in.empty(); --edits)
         {
-            const SRegion& region = Regions[in.pick((unsigned)Regions.size())];
+            const SRegion& region = Font.Regions[in.pick((unsigned)Font.Regions.size())];
             const size_t pos = region.Begin + in.u24() % region.Length;
             const uint8_t kind = in.byte();
             switch (kind % 5)
@@ -95,7 +189,7 @@ public:
             case 0: // overwrite with the input's bytes
             {
                 uint8_t bytes[4];
-                const size_t n = std::min<size_t>(kind / 5 % 4 + 1, Original.size() - pos);
+                const size_t n = std::min<size_t>(kind / 5 % 4 + 1, original.size() - pos);
                 for (size_t i = 0; i < n; ++i)
                     bytes[i] = in.byte();
                 put(pos, bytes, n);
@@ -103,16 +197,16 @@ public:
             }
             case 1: // flip bits
             {
-                const uint8_t b = Original[pos] ^ (in.byte() | 1);
+                const uint8_t b = original[pos] ^ (in.byte() | 1);
                 put(pos, &b, 1);
                 break;
             }
             case 2: // a 16-bit field nudged up or down (counts, offsets, coordinates)
             {
-                if (pos + 2 > Original.size())
+                if (pos + 2 > original.size())
                     break;
                 const int delta = (int8_t)in.byte();
-                const uint16_t v = (uint16_t)(bigEndian(&Original[pos], 2) + delta);
+                const uint16_t v = (uint16_t)(bigEndian(&original[pos], 2) + delta);
                 const uint8_t bytes[2] = {(uint8_t)(v >> 8), (uint8_t)v};
                 put(pos, bytes, 2);
                 break;
@@ -121,7 +215,7 @@ public:
             {
                 const uint8_t value = (kind & 0x80) ? 0xFF : 0x00;
                 const uint8_t bytes[4] = {value, value, value, (uint8_t)(value ^ 0x80)};
-                put(pos, bytes, std::min<size_t>(4, Original.size() - pos));
+                put(pos, bytes, std::min<size_t>(4, original.size() - pos));
                 break;
             }
             default: // the file ends early
@@ -129,7 +223,7 @@ public:
                 {
                     Truncated = true;
                     TruncatedAt = pos;
-                    require(ftruncate(WorkFile, (off_t)pos) == 0, "cannot cut the work copy");
+                    require(ftruncate(Font.WorkFile, (off_t)pos) == 0, "cannot cut the work copy");
                 }
                 break;
             }
@@ -139,9 +233,9 @@ public:
     void restore()
     {
         for (const SRegion& edit : Edits)
-            writeBack(edit.Begin, edit.Length);
+            writeBack(Font, edit.Begin, edit.Length);
         if (Truncated)
-            writeBack(TruncatedAt, Original.size() - TruncatedAt);
+            writeBack(Font, TruncatedAt, Font.Original.size() - TruncatedAt);
         Edits.clear();
         Truncated = false;
     }
@@ -149,11 +243,13 @@ public:
 private:
     void put(size_t pos, const uint8_t* bytes, size_t n)
     {
-        require(pwrite(WorkFile, bytes, n, (off_t)pos) == (ssize_t)n, "cannot edit the work copy");
+        require(pwrite(Font.WorkFile, bytes, n, (off_t)pos) == (ssize_t)n,
+                "cannot edit the work copy");
         SRegion edit = {pos, n};
         Edits.push_back(edit);
     }
 
+    const SBaseFont& Font;
     std::vector<SRegion> Edits;
     bool Truncated = false;
     size_t TruncatedAt = 0;
@@ -218,31 +314,60 @@ void useFont(CInput& in, gui::CGUITTFont* font, video::IVideoDriver* driver)
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     appDevice();
-    readFont(MLGUI_IPA_FONT);
-    char path[] = "/tmp/mlgui-fuzz-font-XXXXXX";
-    WorkFile = mkstemp(path);
-    require(WorkFile >= 0, "no work copy of the font");
-    WorkPath = path;
-    writeBack(0, Original.size());
-    atexit([] { unlink(WorkPath.c_str()); });
+    addBase(readFont(MLGUI_IPA_FONT));
+    if (const char* list = getenv("MLGUI_FUZZ_FONTS"))
+    {
+        std::string paths = list;
+        for (size_t begin = 0; begin <= paths.size();)
+        {
+            const size_t end = std::min(paths.find(':', begin), paths.size());
+            if (end > begin)
+                addBase(readFont(paths.substr(begin, end - begin).c_str()));
+            begin = end + 1;
+        }
+    }
+    addBase(greyStrike());
+    for (const SBaseFont& font : Bases)
+        writeBack(font, 0, font.Original.size());
+    atexit(
+        []
+        {
+            for (const SBaseFont& font : Bases)
+                unlink(font.WorkPath.c_str());
+        });
     return 0;
+}
+
+// A face with bitmap strikes renders only at their sizes; the first two
+// size choices take one of them, so that the strikes are drawn at all.
+u32 pixelSizeFor(const gui::CGUITTFace& face, uint8_t selector)
+{
+    static const u32 Sizes[] = {12, 12, 12, 0, 1, 5, 33, 200};
+    const FT_Face ft = face.Face;
+    if (selector % 8 < 2 && ft->num_fixed_sizes > 0)
+    {
+        const FT_Bitmap_Size& strike =
+            ft->available_sizes[(selector / 64) % (unsigned)ft->num_fixed_sizes];
+        return (u32)((strike.y_ppem + 32) >> 6);
+    }
+    return Sizes[selector % 8];
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const u32 Sizes[] = {12, 12, 12, 0, 1, 5, 33, 200};
     CInput in(data, size);
-    const u32 pixelSize = Sizes[in.pick(8)];
-    CDamage damage;
+    const uint8_t selector = in.byte();
+    const SBaseFont& base = Bases[(selector / 8) % Bases.size()];
+    CDamage damage(base);
     damage.apply(in);
 
     video::IVideoDriver* driver = appDevice()->getVideoDriver();
     const u32 textures = driver->getTextureCount();
     gui::CGUITTFace* face = new gui::CGUITTFace();
-    if (face->load(WorkPath.c_str()))
+    if (face->load(base.WorkPath.c_str()))
     {
         gui::CGUITTFont* font = new gui::CGUITTFont();
-        if (font->attach(face, pixelSize))
+        if (font->attach(face, pixelSizeFor(*face, selector)))
             useFont(in, font, driver);
         font->drop();
     }

@@ -19,6 +19,26 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 cmake --build "$build" --target "fuzz_$name" -j"$(nproc)" >/dev/null
 
+# The font fuzzer damages fonts of other formats beside IPA Gothic, taken
+# from the packages scripts/install-deps.sh installs, in this order (the
+# seeds choose them by it): a PCF strike of Japanese glyphs (unpacked, as
+# Debian ships it compressed), OpenType with CFF outlines, a TrueType
+# collection, and a font of embedded bitmap strikes only.
+if [ "$name" = font ]; then
+    fonts="$build/fonts"
+    mkdir -p "$fonts"
+    gzip -dc /usr/share/fonts/X11/misc/12x13ja.pcf.gz >"$fonts/12x13ja.pcf"
+    list=("$fonts/12x13ja.pcf"
+        /usr/share/fonts/opentype/cantarell/Cantarell-Regular.otf
+        /usr/share/fonts/truetype/wqy/wqy-microhei.ttc
+        /usr/share/fonts/opentype/terminus/terminus-normal.otb)
+    for f in "${list[@]}"; do
+        [ -f "$f" ] || { echo "fuzz.sh: $f is missing (scripts/install-deps.sh)" >&2; exit 1; }
+    done
+    MLGUI_FUZZ_FONTS=$(IFS=:; echo "${list[*]}")
+    export MLGUI_FUZZ_FONTS
+fi
+
 run=("$root/tests/sanitizer/run.sh" "$build/fuzz/fuzz_$name")
 if [ "$seconds" = repro ]; then
     exec "${run[@]}" "$@"

@@ -14,6 +14,7 @@ packages=(
     valgrind clang-format
     uim-xim uim-anthy xfonts-base
     clang-14 libclang-rt-14-dev
+    fonts-cantarell fonts-wqy-microhei fonts-terminus-otb
 )
 
 as_root() {
