@@ -43,15 +43,16 @@ CGUIEditBoxML::~CGUIEditBoxML()
         ClipboardOperator->drop();
 }
 
+// The same font again still re-breaks: it may have been attached at another
+// size since. Grabbed before the old one is dropped, so that a font only the
+// box holds survives being set again.
 void CGUIEditBoxML::setOverrideFont(IGUIFont* font)
 {
-    if (font == OverrideFont)
-        return;
+    if (font)
+        font->grab();
     if (OverrideFont)
         OverrideFont->drop();
     OverrideFont = font;
-    if (OverrideFont)
-        OverrideFont->grab();
     breakText();
 }
 

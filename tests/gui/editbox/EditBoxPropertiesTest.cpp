@@ -2,6 +2,7 @@
 
 #include "ime/x11/X11InputMethodBackend.h"
 #include "support/ScopedAppDevice.h"
+#include "support/TestEnvironment.h"
 
 using namespace irr;
 using namespace editboxtest;
@@ -92,6 +93,33 @@ TEST_F(EditBoxProperties, OverrideColourAndFont)
     box->setOverrideFont(font);
     box->remove();
     EXPECT_EQ(font->getReferenceCount(), before);
+}
+
+// A font attached again at another size is the same object; setting it
+// again must break the lines anew, and must not let go of a font the box
+// alone holds.
+TEST_F(EditBoxProperties, SettingTheSameFontAgainRebreaksTheLines)
+{
+    gui::CGUITTFace* face = new gui::CGUITTFace();
+    ASSERT_TRUE(face->load(testsupport::ipaFontPath()));
+    gui::CGUITTFont* font = new gui::CGUITTFont();
+    ASSERT_TRUE(font->attach(face, 12));
+    TestEditBox* box = makeBox(L"one two three four", core::rect<s32>(0, 0, 150, 100), Root);
+    box->setWordWrap(true);
+    box->setOverrideFont(font);
+    font->drop();
+    ASSERT_EQ(lines(*box), std::vector<std::wstring>{L"one two three four"});
+
+    ASSERT_TRUE(font->attach(face, 24));
+    face->drop();
+    box->setOverrideFont(font);
+    EXPECT_EQ(font->getReferenceCount(), 1);
+    // As a box that only ever knew the larger size breaks them.
+    TestEditBox* fresh = makeBox(box->getText(), box->getRelativePosition(), Root);
+    fresh->setWordWrap(true);
+    fresh->setOverrideFont(font);
+    EXPECT_GT(lines(*fresh).size(), 1u);
+    EXPECT_EQ(lines(*box), lines(*fresh));
 }
 
 TEST_F(EditBoxProperties, MaxCutsTheTextAndEverythingPointingIntoIt)
