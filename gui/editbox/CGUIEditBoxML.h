@@ -131,6 +131,13 @@ private:
     void storeLine(u32 index, s32 start, s32 length);
     const wchar_t* measurableSlice(s32 begin, s32 length, bool breaksAsSpaces);
     void updatePasswordMask();
+    //! The text of a box without line layout as it is shown: the mask in
+    //! password mode, else Text. Scrolling, the cursor, the composition
+    //! window and hit-testing all measure this, so they agree with the
+    //! drawing also where the hidden characters are wider than the mask.
+    const core::stringw& getShownText();
+    //! Width of the first length characters of getShownText.
+    s32 getShownPrefixWidth(IGUIFont* font, s32 length);
 };
 
 } // end namespace gui

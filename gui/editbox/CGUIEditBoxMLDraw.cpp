@@ -32,6 +32,21 @@ void CGUIEditBoxML::updatePasswordMask()
     }
 }
 
+const core::stringw& CGUIEditBoxML::getShownText()
+{
+    if (!PasswordBox)
+        return Text;
+    updatePasswordMask();
+    return BrokenLines[0];
+}
+
+s32 CGUIEditBoxML::getShownPrefixWidth(IGUIFont* font, s32 length)
+{
+    if (PasswordBox)
+        return (s32)font->getDimension(getShownText().subString(0, length).c_str()).Width;
+    return (s32)font->getDimension(measurableSlice(0, length, false)).Width;
+}
+
 void CGUIEditBoxML::draw()
 {
     if (!IsVisible)

@@ -223,7 +223,7 @@ void CGUIEditBoxML::setTextRect(s32 line)
     }
     else
     {
-        d = font->getDimension(Text.c_str());
+        d = font->getDimension(getShownText().c_str());
         h = AbsoluteRect.getHeight();
         lineCount = 1;
     }
@@ -317,11 +317,10 @@ void CGUIEditBoxML::calculateScrollPos()
         const core::stringw& text = useLine ? BrokenLines[cursLine] : Text;
         const s32 column = useLine ? CursorPos - BrokenLineStarts[cursLine] : CursorPos;
 
-        const s32 prefixWidth = (s32)font
-                                    ->getDimension(useLine ? text.subString(0, column).c_str()
-                                                           : measurableSlice(0, column, false))
-                                    .Width;
-        // Measured over Text itself, this is the width the composition
+        const s32 prefixWidth =
+            useLine ? (s32)font->getDimension(text.subString(0, column).c_str()).Width
+                    : getShownPrefixWidth(font, column);
+        // Measured over the shown text, this is the width the composition
         // window is placed by, so it is handed over rather than measured twice.
         if (!useLine)
         {

@@ -89,7 +89,7 @@ s32 CGUIEditBoxML::getCursorPos(s32 x, s32 y)
         }
     }
 
-    const core::stringw& text = hasLineLayout() ? BrokenLines[line] : Text;
+    const core::stringw& text = hasLineLayout() ? BrokenLines[line] : getShownText();
     const s32 start = hasLineLayout() ? BrokenLineStarts[line] : 0;
     if (x < CurrentTextRect.UpperLeftCorner.X)
         x = CurrentTextRect.UpperLeftCorner.X;
@@ -110,8 +110,7 @@ void CGUIEditBoxML::setCompositionWindowPos()
     // hand-over is taken once, so a later call cannot read a stale width.
     const bool measured = PrefixWidthFont == font && PrefixWidthCursor == CursorPos;
     PrefixWidthFont = 0;
-    const s32 w = measured ? PrefixWidth
-                           : (s32)font->getDimension(measurableSlice(0, CursorPos, false)).Width;
+    const s32 w = measured ? PrefixWidth : getShownPrefixWidth(font, CursorPos);
     const s32 h = (s32)font->getDimension(L"|").Height;
     const s32 x = AbsoluteRect.UpperLeftCorner.X + (Border ? 3 : 0) + w - HScrollPos;
     const s32 y = AbsoluteRect.LowerRightCorner.Y - 2 * h;

@@ -1,6 +1,7 @@
 #include "EditBoxTestSupport.h"
 
 #include "ime/InputMethodPlatform.h"
+#include "ime/x11/X11InputMethodBackend.h"
 #include "support/ScopedAppDevice.h"
 
 using namespace irr;
@@ -176,6 +177,50 @@ TEST_F(EditBoxDraw, PasswordShowsOneMaskCharacterPerCharacter)
     b->setText(L"abcd");
     frame();
     EXPECT_TRUE(Spy->find(L"####"));
+}
+
+// What a password box scrolls by, where it draws the cursor, where it
+// places the composition window and where a click lands all follow the
+// mask it shows, also when the hidden characters are twice as wide.
+TEST_F(EditBoxDraw, PasswordBoxesScrollDrawAndHitTestTheMask)
+{
+    SpyFont* ipa = new SpyFont(useIpaFont(App.gui()));
+    Skin->setFont(ipa);
+    ipa->drop();
+    const std::wstring kanji(20, L'\x65e5');
+    const std::wstring mask(20, L'*');
+    TestEditBox* b = box(kanji.c_str(), core::rect<s32>(20, 20, 120, 40));
+    b->setPasswordBox(true);
+    ASSERT_GT(widthOf(ipa, mask.c_str()), 100);
+    App.gui()->setFocus(b);
+    App.drawFrame(Clear);
+    b->OnEvent(keyEvent(KEY_END));
+    ipa->Calls.clear();
+    App.drawFrame(Clear);
+
+    // Pinned to the right edge with room for "_ ", right after the mask.
+    const SpyFont::SDrawCall* cursor = ipa->find(L"_");
+    const SpyFont::SDrawCall* shown = ipa->find(mask);
+    ASSERT_TRUE(cursor && shown);
+    EXPECT_FALSE(ipa->find(kanji));
+    const s32 cursorX = cursor->Position.UpperLeftCorner.X;
+    EXPECT_EQ(cursorX, b->FrameRect.LowerRightCorner.X - widthOf(ipa, L"_ "));
+    EXPECT_EQ(cursorX, shown->Position.UpperLeftCorner.X + widthOf(ipa, mask.c_str()));
+    s32 x = 0, y = 0;
+    ASSERT_TRUE(ime::x11::getCompositionWindowPos(x, y));
+    EXPECT_EQ(x, cursorX);
+
+    // A press on the fifteenth mask character puts the cursor before it.
+    const s32 pressX = shown->Position.UpperLeftCorner.X + widthOf(ipa, mask.substr(0, 14).c_str());
+    ASSERT_GT(pressX, b->FrameRect.UpperLeftCorner.X);
+    b->OnEvent(mouseEvent(EMIE_LMOUSE_PRESSED_DOWN, pressX + 1 - 3, 30));
+    EXPECT_EQ(b->CursorPos, 14);
+
+    b->OnEvent(keyEvent(KEY_HOME));
+    ipa->Calls.clear();
+    App.drawFrame(Clear);
+    ASSERT_TRUE(ipa->find(L"_"));
+    EXPECT_EQ(ipa->find(L"_")->Position.UpperLeftCorner.X, b->FrameRect.UpperLeftCorner.X);
 }
 
 TEST_F(EditBoxDraw, CursorBlinksInHalvesOf700Milliseconds)
