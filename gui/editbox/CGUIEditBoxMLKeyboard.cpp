@@ -219,8 +219,12 @@ void CGUIEditBoxML::moveVertically(bool up, bool shift)
     {
         const s32 start = BrokenLineStarts[target];
         const s32 length = (s32)BrokenLines[target].size();
+        // After the break that ends a line the cursor would stand at the
+        // start of the next one, so such a line has one place less.
+        const wchar_t last = length > 0 ? Text[start + length - 1] : 0;
+        const s32 room = last == L'\r' || last == L'\n' ? length - 1 : length;
         // An empty line has no last character to stop before: its start it is.
-        if (length >= column)
+        if (room >= column)
             CursorPos = start + column;
         else
             CursorPos = start + core::max_(length - 1, 0);

@@ -249,6 +249,26 @@ TEST_F(EditBoxKeyboard, HomeAndEndWorkOnTheCursorLine)
     EXPECT_EQ(single->CursorPos, 12);
 }
 
+// Word wrap alone makes display lines too: Home and End go to the edges of
+// the cursor's line, End stopping before the space the wrap dropped.
+TEST_F(EditBoxKeyboard, HomeAndEndStopAtASoftWrap)
+{
+    TestEditBox* b = makeBox(L"alpha beta gamma delta", core::rect<s32>(20, 20, 100, 120), Parent);
+    b->setWordWrap(true);
+    App.gui()->setFocus(b);
+    ASSERT_EQ(lines(*b), (std::vector<std::wstring>{L"alpha beta", L"gamma delta"}));
+    b->CursorPos = 13;
+    press(b, KEY_HOME);
+    EXPECT_EQ(b->CursorPos, 11);
+    press(b, KEY_END);
+    EXPECT_EQ(b->CursorPos, 22);
+    b->CursorPos = 3;
+    press(b, KEY_END, 0, true);
+    expectSelection(b, 3, 10, 10);
+    press(b, KEY_HOME);
+    expectSelection(b, 0, 0, 0);
+}
+
 TEST_F(EditBoxKeyboard, UpAndDownKeepTheColumnWhereTheLineAllows)
 {
     TestEditBox* b = box(L"abc\nlonger line\n", true);
@@ -279,6 +299,18 @@ TEST_F(EditBoxKeyboard, UpAndDownKeepTheColumnWhereTheLineAllows)
     expectSelection(b, 1, 6, 6);
     press(b, KEY_DOWN);
     expectSelection(b, 0, 0, 16);
+
+    // Onto a line exactly as long as the column: its end. A line ending in a
+    // break is one shorter here, as standing after its break is standing on
+    // the next line.
+    TestEditBox* c = box(L"ab\nabcd\nxy", true);
+    c->CursorPos = 3 + 2;
+    press(c, KEY_DOWN);
+    EXPECT_EQ(c->CursorPos, 10);
+    c->CursorPos = 3 + 3;
+    press(c, KEY_UP);
+    EXPECT_EQ(c->CursorPos, 2);
+    EXPECT_EQ(c->getLineFromPos(c->CursorPos), 0);
 
     TestEditBox* single = box(L"abc");
     EXPECT_FALSE(press(single, KEY_UP));
@@ -350,6 +382,15 @@ TEST_F(EditBoxKeyboard, ClipboardRefusalsLeaveTheTextAlone)
     EXPECT_TRUE(press(b, KEY_KEY_V, L'v', false, true));
     EXPECT_EQ(std::wstring(b->getText()), L"12345678");
     expectSelection(b, 0, 0, 4);
+
+    // A clipboard that gives nothing pastes nothing: the selected text stays.
+    Clipboard->Empty = true;
+    b->SelectionStart = 1;
+    b->SelectionEnd = 3;
+    EXPECT_TRUE(press(b, KEY_KEY_V, L'v', false, true));
+    EXPECT_EQ(std::wstring(b->getText()), L"12345678");
+    expectSelection(b, 0, 0, 4);
+    Clipboard->Empty = false;
 
     // A password stays out of the clipboard.
     b->setPasswordBox(true);
