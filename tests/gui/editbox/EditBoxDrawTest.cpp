@@ -16,6 +16,7 @@ const video::SColor Window(255, 255, 255, 0);
 const video::SColor ButtonText(255, 0, 0, 0);
 const video::SColor GrayText(255, 128, 128, 128);
 const video::SColor HighLight(255, 255, 0, 0);
+const video::SColor HighLightText(255, 0, 0, 255);
 
 // A software renderer on a private X server, with skin colours that tell
 // the painted parts apart and the built-in font behind a spy.
@@ -30,7 +31,7 @@ protected:
         Skin->setColor(gui::EGDC_BUTTON_TEXT, ButtonText);
         Skin->setColor(gui::EGDC_GRAY_TEXT, GrayText);
         Skin->setColor(gui::EGDC_HIGH_LIGHT, HighLight);
-        Skin->setColor(gui::EGDC_HIGH_LIGHT_TEXT, video::SColor(255, 0, 0, 255));
+        Skin->setColor(gui::EGDC_HIGH_LIGHT_TEXT, HighLightText);
         Skin->setSize(gui::EGDS_TEXT_DISTANCE_X, 2);
         Skin->setFont(Spy);
         ime::setTickCountOverride(true, 5000);
@@ -157,6 +158,46 @@ TEST_F(EditBoxDraw, SelectionOverThreeLinesHighlightsExactlyItsSpans)
     EXPECT_TRUE(Spy->find(L"bc "));
     EXPECT_TRUE(Spy->find(L"defgh "));
     EXPECT_TRUE(Spy->find(L"i"));
+
+    // Ending in the middle line, it leaves the last line bare.
+    b->SelectionStart = 1;
+    b->SelectionEnd = 6;
+    frame();
+    b->setTextRect(2);
+    EXPECT_EQ(span(b->CurrentTextRect.UpperLeftCorner.Y, b->FrameRect.UpperLeftCorner.X,
+                   b->FrameRect.LowerRightCorner.X, HighLight)
+                  .first,
+              -1);
+}
+
+// The selected characters are drawn again over the highlight, in the
+// highlight text colour; an override colour, or the grey of a disabled
+// box, takes its place there as in the rest of the text.
+TEST_F(EditBoxDraw, SelectedTextTakesTheHighlightTextColourUnlessAnotherIsSet)
+{
+    TestEditBox* b = box(L"selected", core::rect<s32>(20, 20, 220, 40));
+    b->setEnabled(false);
+    App.gui()->setFocus(b);
+    b->SelectionStart = 0;
+    b->SelectionEnd = 3;
+    const video::SColor own(255, 1, 2, 3);
+    const struct
+    {
+        bool enabled, overridden;
+        video::SColor expected;
+    } cases[] = {{false, false, GrayText},
+                 {false, true, own},
+                 {true, true, own},
+                 {true, false, HighLightText}};
+    for (const auto& c : cases)
+    {
+        b->setEnabled(c.enabled);
+        b->setOverrideColor(own);
+        b->enableOverrideColor(c.overridden);
+        frame();
+        ASSERT_TRUE(Spy->find(L"sel")) << c.enabled << c.overridden;
+        EXPECT_EQ(Spy->find(L"sel")->Color, c.expected) << c.enabled << c.overridden;
+    }
 }
 
 TEST_F(EditBoxDraw, PasswordShowsOneMaskCharacterPerCharacter)
@@ -221,6 +262,15 @@ TEST_F(EditBoxDraw, PasswordBoxesScrollDrawAndHitTestTheMask)
     App.drawFrame(Clear);
     ASSERT_TRUE(ipa->find(L"_"));
     EXPECT_EQ(ipa->find(L"_")->Position.UpperLeftCorner.X, b->FrameRect.UpperLeftCorner.X);
+
+    // Right-aligned, a short mask ends at the frame's right edge.
+    b->setText(L"\x65e5\x672c");
+    b->setTextAlignment(gui::EGUIA_LOWERRIGHT, gui::EGUIA_CENTER);
+    ipa->Calls.clear();
+    App.drawFrame(Clear);
+    ASSERT_TRUE(ipa->find(L"**"));
+    EXPECT_EQ(ipa->find(L"**")->Position.UpperLeftCorner.X,
+              b->FrameRect.LowerRightCorner.X - widthOf(ipa, L"**"));
 }
 
 TEST_F(EditBoxDraw, CursorBlinksInHalvesOf700Milliseconds)

@@ -56,6 +56,20 @@ TEST_P(EditBoxLayout, HardBreaksMakeLinesAndCrLfBecomesOneCharacter)
     EXPECT_EQ(lines(*box), (std::vector<std::wstring>{L"ab ", L"cd"}));
     EXPECT_EQ(starts(*box), (std::vector<s32>{0, 3}));
 
+    // An index between a CR and its LF stands after the CR once the pair
+    // is one break: at the start of the next line.
+    TestEditBox* single = makeBox(L"ab\r\ncd\r\nef", core::rect<s32>(0, 0, 200, 100), Root);
+    single->CursorPos = 3;
+    single->SelectionStart = 1;
+    single->SelectionEnd = 7;
+    single->setMultiLine(true);
+    EXPECT_EQ(std::wstring(single->getText()), L"ab\rcd\ref");
+    EXPECT_EQ(single->CursorPos, 3);
+    EXPECT_EQ(single->getLineFromPos(single->CursorPos), 1);
+    EXPECT_EQ(single->SelectionStart, 1);
+    EXPECT_EQ(single->SelectionEnd, 6);
+    EXPECT_EQ(single->getLineFromPos(single->SelectionEnd), 2);
+
     // A lone LF and a final break each start a line; the last one is empty.
     box->setText(L"a\nb\r");
     EXPECT_EQ(lines(*box), (std::vector<std::wstring>{L"a ", L"b ", L""}));
@@ -172,6 +186,16 @@ TEST_P(EditBoxLayout, VerticalScrollShowsTheCursorLineAtTheBottom)
     box->CursorPos = 18;
     box->calculateScrollPos();
     EXPECT_EQ(box->VScrollPos, 0);
+
+    // A line taller than its frame that ends on the frame's bottom edge is
+    // scrolled so that its top shows.
+    TestEditBox* low = makeBox(L"x", core::rect<s32>(0, 100, 200, 100 + h), Root);
+    low->setMultiLine(true);
+    low->setTextAlignment(gui::EGUIA_UPPERLEFT, gui::EGUIA_LOWERRIGHT);
+    low->draw();
+    ASSERT_LT(low->FrameRect.getHeight(), h);
+    low->calculateScrollPos();
+    EXPECT_EQ(low->VScrollPos, low->FrameRect.getHeight() - h);
 }
 
 TEST_P(EditBoxLayout, HorizontalScrollKeepsRoomForTheCursor)

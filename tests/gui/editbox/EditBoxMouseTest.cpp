@@ -182,14 +182,42 @@ TEST_F(EditBoxMouse, CompositionWindowSitsAtTheCursor)
     ime::x11::getCompositionWindowPos(x, y);
     EXPECT_EQ(x, 350 + widthOf(Font, L"Editable Text1\x65e5"));
 
-    // Scrolled, it stays with the cursor inside the box.
+    // Scrolled to the end of a long text, it stays with the cursor, which
+    // keeps the width of "_ " free at the frame's right edge.
     b->setDrawBorder(true);
     b->setText(L"a line much longer than the box can show in one go");
     b->OnEvent(keyEvent(KEY_END));
-    ASSERT_GT(b->HScrollPos, 0);
     ime::x11::getCompositionWindowPos(x, y);
-    EXPECT_LE(x, 550);
-    EXPECT_EQ(x, 350 + 3 + widthOf(Font, b->getText()) - b->HScrollPos);
+    const s32 inset = App.gui()->getSkin()->getSize(gui::EGDS_TEXT_DISTANCE_X) + 1;
+    EXPECT_EQ(x, 550 - inset - widthOf(Font, L"_ "));
+}
+
+// A drag leaves the composition window where the press put it; the release
+// puts it at the cursor. Its y is measured up from the box's bottom edge,
+// whatever line of a multi-line box the cursor is on, and its x by all the
+// text before the cursor.
+TEST_F(EditBoxMouse, CompositionWindowWaitsForTheReleaseOfADrag)
+{
+    TestEditBox* b = box(L"first\nsecond\nthird", core::rect<s32>(20, 20, 220, 120), true);
+    const s32 y = 120 - 2 * (s32)Font->getDimension(L"|").Height;
+    s32 px = 0, py = 0;
+    mouse(b, EMIE_LMOUSE_PRESSED_DOWN, xOf(b, 0, 2), yOf(b, 0));
+    ASSERT_TRUE(ime::x11::getCompositionWindowPos(px, py));
+    EXPECT_EQ(px, 20 + 3 + widthOf(Font, L"fi"));
+    EXPECT_EQ(py, y);
+
+    mouse(b, EMIE_MOUSE_MOVED, xOf(b, 2, 3), yOf(b, 2));
+    ASSERT_EQ(b->CursorPos, 16);
+    s32 dx = 0, dy = 0;
+    ime::x11::getCompositionWindowPos(dx, dy);
+    EXPECT_EQ(dx, px);
+    EXPECT_EQ(dy, py);
+
+    mouse(b, EMIE_LMOUSE_LEFT_UP, xOf(b, 2, 4), yOf(b, 2));
+    ASSERT_EQ(b->CursorPos, 17);
+    ime::x11::getCompositionWindowPos(px, py);
+    EXPECT_EQ(px, 20 + 3 + widthOf(Font, L"first\nsecond\nthir"));
+    EXPECT_EQ(py, y);
 }
 
 } // namespace

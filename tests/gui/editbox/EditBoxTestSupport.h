@@ -105,12 +105,14 @@ public:
         Content = text;
         ++Copies;
     }
-    virtual const c8* getTextFromClipboard() const { return Content.c_str(); }
+    virtual const c8* getTextFromClipboard() const { return Empty ? 0 : Content.c_str(); }
     virtual bool getProcessorSpeedMHz(u32*) const { return false; }
     virtual bool getSystemMemory(u32*, u32*) const { return false; }
 
     mutable core::stringc Content;
     mutable int Copies = 0;
+    //! Gives no text at all, as a clipboard nobody owns.
+    bool Empty = false;
 
 private:
     core::stringc Version;
