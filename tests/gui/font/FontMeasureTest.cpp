@@ -72,9 +72,11 @@ TEST_F(FontMeasure, GlyphsAdvanceToTheirRightEdgeAndEmptyOnesByTheFallback)
     EXPECT_EQ(6, Font->getGlyphAdvance(L' '));
     EXPECT_EQ(12, Font->getGlyphAdvance(0x3000));
 
-    const gui::CGUITTGlyph* a = Font->getGlyph(Font->getGlyphIndex(L'A'));
-    ASSERT_TRUE(a);
-    EXPECT_EQ(a->Left + a->Width, Font->getGlyphAdvance(L'A'));
+    for (wchar_t c : {L'A', L'g', L'\x3042'})
+    {
+        const fonttest::SFreeTypeBitmap a = fonttest::renderWithFreeType(c, 12, false);
+        EXPECT_EQ(a.Left + a.Width, Font->getGlyphAdvance(c)) << (unsigned)c;
+    }
     EXPECT_EQ((u32)(Font->getGlyphAdvance(L'A') + Font->getGlyphAdvance(0x3042)),
               measure(L"A\x3042").Width);
 }

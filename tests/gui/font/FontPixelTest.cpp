@@ -105,6 +105,36 @@ TEST_F(FontPixels, ALineOfJapaneseAndLatinLeavesInkInItsGlyphCellsInTheColour)
         }
 }
 
+// A monochrome glyph's pixels are FreeType's monochrome bitmap, its left
+// column at the pen plus the bitmap's left offset and its top row the
+// bitmap's top offset above the baseline, which lies the size below the pen.
+TEST_F(FontPixels, MonochromeGlyphsSitWhereFreeTypePlacesThemBelowThePen)
+{
+    const core::position2d<s32> pen(20, 30);
+    const video::SColor black(255, 0, 0, 0);
+    for (wchar_t c : {L'A', L'g', L'\x3042'})
+    {
+        const fonttest::SFreeTypeBitmap bitmap = fonttest::renderWithFreeType(c, 12, true);
+        const wchar_t text[] = {c, 0};
+        render([&]
+               { Font->draw(text, core::rect<s32>(pen, core::dimension2d<s32>(100, 20)), black); });
+        const s32 left = pen.X + bitmap.Left;
+        const s32 top = pen.Y + 12 - bitmap.Top;
+        u32 ink = 0;
+        for (s32 y = pen.Y - 4; y < pen.Y + 20; ++y)
+            for (s32 x = pen.X - 4; x < pen.X + 20; ++x)
+            {
+                const s32 bx = x - left;
+                const s32 by = y - top;
+                const bool set = bx >= 0 && bx < bitmap.Width && by >= 0 && by < bitmap.Rows &&
+                                 bitmap.Pixels[by * bitmap.Width + bx];
+                ink += set;
+                ASSERT_EQ(set, !isBackground(x, y)) << (unsigned)c << " at " << x << "," << y;
+            }
+        EXPECT_GT(ink, 10u) << (unsigned)c;
+    }
+}
+
 TEST_F(FontPixels, TextStaysInsideTheClipRectangle)
 {
     const core::rect<s32> clip(30, 35, 60, 40);

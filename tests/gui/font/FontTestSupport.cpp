@@ -104,4 +104,41 @@ std::vector<u32> renderRegion(testsupport::ScopedAppDevice& device, const core::
     return pixels;
 }
 
+SFreeTypeBitmap renderWithFreeType(wchar_t c, u32 size, bool monochrome)
+{
+    SFreeTypeBitmap out;
+    FT_Library library = 0;
+    FT_Face face = 0;
+    if (FT_Init_FreeType(&library) || FT_New_Face(library, testsupport::ipaFontPath(), 0, &face))
+    {
+        ADD_FAILURE() << "FreeType cannot open IPA Gothic";
+        return out;
+    }
+    FT_Set_Pixel_Sizes(face, 0, size);
+    const FT_UInt index = FT_Get_Char_Index(face, (FT_ULong)c);
+    const bool rendered =
+        monochrome
+            ? !FT_Load_Glyph(face, index, FT_LOAD_RENDER | FT_LOAD_NO_HINTING | FT_LOAD_MONOCHROME)
+            : !FT_Load_Glyph(face, index, FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) &&
+                  !FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL);
+    EXPECT_TRUE(rendered) << (unsigned)c;
+    const FT_Bitmap& bitmap = face->glyph->bitmap;
+    if (rendered)
+    {
+        out.Left = face->glyph->bitmap_left;
+        out.Top = face->glyph->bitmap_top;
+        out.Width = (s32)bitmap.width;
+        out.Rows = (s32)bitmap.rows;
+        for (s32 y = 0; y < out.Rows; ++y)
+        {
+            const u8* row = bitmap.buffer + y * bitmap.pitch;
+            for (s32 x = 0; x < out.Width; ++x)
+                out.Pixels.push_back(monochrome ? (row[x / 8] >> (7 - x % 8)) & 1 : row[x]);
+        }
+    }
+    FT_Done_Face(face);
+    FT_Done_FreeType(library);
+    return out;
+}
+
 } // namespace fonttest

@@ -48,6 +48,20 @@ std::string scrambleTable(const std::string& font, const char* tag);
 //! The whole IPA Gothic file.
 std::string readIpaFont();
 
+//! One character of IPA Gothic as FreeType alone renders it at size pixels,
+//! without the font: the bitmap's offsets from the pen (Left rightwards, Top
+//! up from the baseline) and its pixels row by row, 0 to 255 anti-aliased or
+//! 0 and 1 monochrome.
+struct SFreeTypeBitmap
+{
+    irr::s32 Left = 0;
+    irr::s32 Top = 0;
+    irr::s32 Width = 0;
+    irr::s32 Rows = 0;
+    std::vector<irr::u8> Pixels;
+};
+SFreeTypeBitmap renderWithFreeType(wchar_t c, irr::u32 size, bool monochrome);
+
 } // namespace fonttest
 
 #endif
