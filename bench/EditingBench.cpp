@@ -1,6 +1,7 @@
 // One character typed at the end of a long text: in the engine's own edit
 // box and in ours with the same built-in font, and in ours with the
-// TrueType font; single-line, and multi-line with word wrap. The three boxes
+// TrueType font; single-line, multi-line with word wrap, and multi-line
+// without it, on one long line and on lines of about 64 characters. The three boxes
 // take turns on every keystroke, so their ratio holds on a busy machine;
 // the lengths show whether a keystroke grows linearly with the text.
 
@@ -39,12 +40,31 @@ const char* const BoxCounters[BoxKindCount] = {"engine_us", "ours_builtin_us", "
 enum Layout
 {
     SingleLine,
-    MultiLineWrap
+    MultiLineWrap,
+    MultiLinePlain,
+    MultiLineLines
 };
+const Layout Layouts[] = {SingleLine, MultiLineWrap, MultiLinePlain, MultiLineLines};
 
 const char* layoutName(Layout layout)
 {
-    return layout == SingleLine ? "single" : "multi_wrap";
+    switch (layout)
+    {
+    case SingleLine:
+        return "single";
+    case MultiLineWrap:
+        return "multi_wrap";
+    case MultiLinePlain:
+        return "multi_plain";
+    default:
+        return "multi_lines";
+    }
+}
+
+// Every layout takes one run of words, but for the line feeds of the last.
+std::wstring sampleText(Layout layout, s32 length)
+{
+    return layout == MultiLineLines ? asciiLines((size_t)length) : asciiWords((size_t)length);
 }
 
 SEvent keyEvent(EKEY_CODE key, wchar_t c, bool control)
@@ -101,7 +121,7 @@ public:
             // Wrap first: the engine's box breaks a long text without wrap
             // far more slowly, and that is not what is measured here.
             box->setWordWrap(layout == MultiLineWrap);
-            box->setMultiLine(layout == MultiLineWrap);
+            box->setMultiLine(layout != SingleLine);
             reset(*box);
         }
     }
@@ -150,7 +170,7 @@ private:
 
 void typeAtEnd(benchmark::State& state, Layout layout, s32 length)
 {
-    Boxes boxes(layout, asciiWords((size_t)length));
+    Boxes boxes(layout, sampleText(layout, length));
     if (const char* failure = boxes.check())
     {
         state.SkipWithError(failure);
@@ -184,7 +204,7 @@ std::string benchName(Layout layout, s32 length)
 
 void registerAll()
 {
-    for (Layout layout : {SingleLine, MultiLineWrap})
+    for (Layout layout : Layouts)
         for (s32 length : Lengths)
             benchmark::RegisterBenchmark(benchName(layout, length).c_str(), typeAtEnd, layout,
                                          length)
@@ -201,7 +221,7 @@ void summarize(const SummaryReporter& results)
     printSummaryHeading("Editing: CPU time of one typed character at the end of the text");
     const char* const boxNames[BoxKindCount] = {"engine's box, built-in font",
                                                 "our box, built-in font", "our box, TrueType font"};
-    for (Layout layout : {SingleLine, MultiLineWrap})
+    for (Layout layout : Layouts)
     {
         const std::string name = layoutName(layout);
         for (s32 length : Lengths)

@@ -83,7 +83,7 @@ if [ "$callgrind" -eq 1 ]; then
             "ours $((ours / kanji)), FreeType alone $((freetype / kanji))," \
             "engine registering the textures alone $((engine / kanji));" \
             "ours / FreeType $(ratio "$ours" "$freetype")x"
-        for layout in single multi_wrap; do
+        for layout in single multi_wrap multi_plain multi_lines; do
             for length in 1000 10000 100000; do
                 out="$logs/typing-$layout-$length.out"
                 valgrind --tool=callgrind --callgrind-out-file="$out" \

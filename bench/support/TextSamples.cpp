@@ -57,6 +57,21 @@ std::wstring asciiWords(size_t length, unsigned seed)
     return text;
 }
 
+std::wstring asciiLines(size_t length, size_t columns, unsigned seed)
+{
+    std::wstring text = asciiWords(length, seed);
+    size_t lineStart = 0;
+    for (size_t i = 0; i < text.size(); ++i)
+    {
+        if (text[i] == L' ' && i - lineStart >= columns)
+        {
+            text[i] = L'\n';
+            lineStart = i + 1;
+        }
+    }
+    return text;
+}
+
 std::wstring mixedWords(size_t length, unsigned seed)
 {
     Lcg random(seed);

@@ -11,6 +11,10 @@ namespace benchsupport
 //! long) separated by single spaces; the same seed gives the same text.
 std::wstring asciiWords(size_t length, unsigned seed = 1);
 
+//! asciiWords with a line feed in place of the first space after every
+//! columns characters: lines of about that length.
+std::wstring asciiLines(size_t length, size_t columns = 64, unsigned seed = 1);
+
 //! Exactly length characters of Japanese (kana and common kanji) in runs of
 //! a few characters, mixed with short ASCII words set off by spaces.
 std::wstring mixedWords(size_t length, unsigned seed = 1);
