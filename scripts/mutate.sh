@@ -13,7 +13,8 @@
 # A row has five fields separated by tabs: a name; the file; the programs to
 # run, comma-separated, each optionally with a colon and a gtest filter; the
 # text to replace, which must occur exactly once in the file; and what
-# replaces it. In the last two, \n stands for a line break and \t for a tab.
+# replaces it. In the last two, \n stands for a line break, \t for a tab and
+# \\ for a backslash.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 table="$root/scripts/mutants.tsv"
@@ -24,8 +25,20 @@ build="$scratch/build"
 log="$scratch/log"
 mkdir -p "$src" "$log"
 
-# The tree as it is now, committed or not; build trees stay out.
-(cd "$root" && git ls-files -co --exclude-standard -z | tar --null -T - -cf -) | tar -C "$src" -xf -
+# The tree as it is now, committed or not; build trees stay out. Only files
+# whose content differs are copied, and they get the time of the copy: a
+# file's own older time could be taken for older than the objects built from
+# a mutant of it, which would then never be rebuilt.
+stage="$scratch/stage"
+rm -rf "$stage"
+mkdir -p "$stage"
+(cd "$root" && git ls-files -co --exclude-standard -z | tar --null -T - -cf -) | tar -C "$stage" -xf -
+(cd "$stage" && find . -type f -print0) | while IFS= read -r -d '' f; do
+    if ! cmp -s "$stage/$f" "$src/$f"; then
+        mkdir -p "$(dirname "$src/$f")"
+        cp "$stage/$f" "$src/$f"
+    fi
+done
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$src" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$log/configure.txt"
 fi
@@ -33,7 +46,8 @@ fi
 # Applies one replacement to a file; fails unless the text occurs exactly once.
 mutate_file() {
     FROM=$1 TO=$2 perl -0777 -i -pe '
-        BEGIN { for my $v (\$ENV{FROM}, \$ENV{TO}) { $$v =~ s/\\n/\n/g; $$v =~ s/\\t/\t/g } }
+        BEGIN { for my $v (\$ENV{FROM}, \$ENV{TO}) {
+            $$v =~ s/\\([\\nt])/$1 eq "n" ? "\n" : $1 eq "t" ? "\t" : "\\"/ge } }
         my $n = () = /\Q$ENV{FROM}\E/g;
         die "found $n times\n" unless $n == 1;
         s/\Q$ENV{FROM}\E/$ENV{TO}/;' "$3"
