@@ -14,6 +14,7 @@ packages=(
     valgrind clang-format
     uim-xim uim-anthy xfonts-base
     clang-14 libclang-rt-14-dev
+    wine64 libz-mingw-w64-dev dpkg-dev googletest
 )
 
 as_root() {
