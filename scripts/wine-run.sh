@@ -31,9 +31,9 @@ export DISPLAY=":$number" WINEPREFIX=$scratch/prefix WINEDEBUG=-all
 export LC_ALL=${LC_ALL:-ja_JP.UTF-8}
 # No Mono or Gecko installer dialogs: nothing here needs them.
 export WINEDLLOVERRIDES="mscoree,mshtml="
-"$wine" wineboot --init >/dev/null 2>&1 || true
+"$wine" wineboot --init </dev/null >/dev/null 2>&1 || true
 # The first window fails while the boot is still finishing in the background.
-"$wineserver" -w
+"$wineserver" -w </dev/null
 status=0
 "$wine" "$program" "$@" || status=$?
 exit "$status"
