@@ -15,6 +15,7 @@ packages=(
     uim-xim uim-anthy xfonts-base
     clang-14 libclang-rt-14-dev
     fonts-cantarell fonts-wqy-microhei fonts-terminus-otb
+    wine64 libz-mingw-w64-dev dpkg-dev googletest
 )
 
 as_root() {

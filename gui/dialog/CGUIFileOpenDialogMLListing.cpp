@@ -3,6 +3,7 @@
 #include "gui/dialog/LenientMultibyteDecoder.h"
 #include "gui/dialog/WorkingDirectoryRecovery.h"
 #include "ime/CUserLocaleScope.h"
+#include "ime/DirectoryListing.h"
 
 namespace irr
 {
@@ -26,7 +27,7 @@ void CGUIFileOpenDialogML::fillEntryList()
     if (DirectoryListing)
         DirectoryListing->drop();
     EntryListBox->clear();
-    DirectoryListing = FileSystem->createFileList();
+    DirectoryListing = ime::createDirectoryListing(FileSystem);
 
     // Names come from the file system in the user's code page; the process
     // may run in another locale, which it gets back when the scope ends.

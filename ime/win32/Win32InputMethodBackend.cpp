@@ -1,8 +1,12 @@
 #include "ime/InputMethodPlatform.h"
 #include "ime/PlatformClock.h"
+#include "ime/win32/CWin32CommitCatcher.h"
+#include "ime/win32/Win32InputMethodBackend.h"
 
 #include <windows.h>
 #include <imm.h>
+
+#include <cstring>
 
 namespace irr
 {
@@ -10,19 +14,53 @@ namespace ime
 {
 namespace
 {
-// The message last removed from the queue: a composition result is read
-// while its WM_IME_COMPOSITION is the current message.
+// The message last removed from the queue.
 MSG CurrentMessage;
+// The string the pump may read while the composition message describing it
+// is the current one.
+core::stringc CurrentResult;
+HWND DeviceWindow = 0;
+
+BOOL CALLBACK findEngineWindow(HWND window, LPARAM found)
+{
+    char name[32];
+    if (GetClassNameA(window, name, sizeof(name)) && strcmp(name, "CIrrDeviceWin32") == 0)
+    {
+        *(HWND*)found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void describeCommit(SPlatformMessage& message)
+{
+    message.Type = EPMT_IME_COMPOSITION;
+    message.HasResultString = win32::CWin32CommitCatcher::takePending(CurrentResult);
+}
 } // namespace
+
+HWND win32::getDeviceWindow()
+{
+    return DeviceWindow;
+}
 
 IrrlichtDevice* createDevice(video::E_DRIVER_TYPE driverType,
                              const core::dimension2d<u32>& windowSize, u32 bits, bool fullscreen,
                              bool stencilbuffer, bool vsync, IEventReceiver* receiver)
 {
-    // The engine's window procedure already hands the input method's
-    // messages to the thread's queue, where the pump finds them.
-    return ::irr::createDevice(driverType, windowSize, bits, fullscreen, stencilbuffer, vsync,
-                               receiver);
+    IrrlichtDevice* device = ::irr::createDevice(driverType, windowSize, bits, fullscreen,
+                                                 stencilbuffer, vsync, receiver);
+    win32::CWin32CommitCatcher::clear();
+    CurrentResult = "";
+    DeviceWindow = 0;
+    // The engine made its window on this thread and keeps it to itself;
+    // its class name finds it. The null device has none.
+    if (device)
+    {
+        EnumThreadWindows(GetCurrentThreadId(), findEngineWindow, (LPARAM)&DeviceWindow);
+        win32::CWin32CommitCatcher::install(DeviceWindow);
+    }
+    return device;
 }
 
 bool isWindowActive(IrrlichtDevice* device)
@@ -32,35 +70,48 @@ bool isWindowActive(IrrlichtDevice* device)
 
 bool peekAndDispatchMessage(IrrlichtDevice* device, SPlatformMessage& message)
 {
-    (void)device; // the window procedure is the engine's; it needs no help here
+    (void)device; // the window procedure is the engine's, wrapped at creation
+    CurrentResult = "";
+    message.Type = EPMT_OTHER;
+    message.HasResultString = false;
+
+    // Strings caught while the system called the window directly (inside
+    // PeekMessageA or while a message was dispatched) come first.
+    if (win32::CWin32CommitCatcher::hasPending())
+    {
+        describeCommit(message);
+        return true;
+    }
     if (!PeekMessageA(&CurrentMessage, NULL, 0, 0, PM_REMOVE))
-        return false;
+    {
+        if (!win32::CWin32CommitCatcher::hasPending())
+            return false;
+        describeCommit(message);
+        return true;
+    }
 
     TranslateMessage(&CurrentMessage);
     DispatchMessageA(&CurrentMessage);
 
-    message.Type = EPMT_OTHER;
-    message.HasResultString = false;
-    if (CurrentMessage.message == WM_IME_COMPOSITION)
-    {
-        message.Type = EPMT_IME_COMPOSITION;
-        message.HasResultString = (CurrentMessage.lParam & GCS_RESULTSTR) != 0;
-    }
-    else if (CurrentMessage.message == WM_QUIT)
-    {
+    // WM_QUIT reaches no window; a string caught before it waits for the
+    // next call, which the pump makes since it drains the queue.
+    if (CurrentMessage.message == WM_QUIT)
         message.Type = EPMT_QUIT;
-    }
+    else if (CurrentMessage.message == WM_IME_COMPOSITION ||
+             win32::CWin32CommitCatcher::hasPending())
+        describeCommit(message);
     return true;
 }
 
 s32 getCompositionResult(c8* buffer, u32 bufferSize)
 {
-    HWND window = GetFocus();
-    HIMC context = ImmGetContext(window);
-    const LONG length =
-        ImmGetCompositionStringA(context, GCS_RESULTSTR, buffer, buffer ? (DWORD)bufferSize : 0);
-    ImmReleaseContext(window, context);
-    return (s32)length;
+    // The string was read from the input context at the window, once.
+    const u32 length = CurrentResult.size();
+    if (!buffer)
+        return (s32)length;
+    const u32 copied = length < bufferSize ? length : bufferSize;
+    memcpy(buffer, CurrentResult.c_str(), copied);
+    return (s32)copied;
 }
 
 IOSOperator* getClipboardOperator(IOSOperator* engineOperator)

@@ -30,23 +30,11 @@ void leaveBoxes(DemoSession& demo)
     demo.click(600, 420);
 }
 
+using testsupport::runShell;
+
 // A single-line box's line is as tall as the whole box, a little more than
 // its frame, so the first key or click scrolls it by a pixel. Baselines are
 // taken after that has happened.
-std::string runShell(const std::string& command)
-{
-    std::string out;
-    if (FILE* pipe = popen(command.c_str(), "r"))
-    {
-        char buffer[256];
-        size_t n;
-        while ((n = fread(buffer, 1, sizeof(buffer), pipe)) > 0)
-            out.append(buffer, n);
-        pclose(pipe);
-    }
-    return out;
-}
-
 void touchBoxes(DemoSession& demo)
 {
     demo.click(545, 90);

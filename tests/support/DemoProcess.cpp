@@ -15,8 +15,18 @@ namespace testsupport
 {
 
 DemoProcess::DemoProcess(const std::string& stdinText, const std::string& workingDirectory)
+    : DemoProcess(stdinText, workingDirectory, {demoBinaryPath()})
+{
+}
+
+DemoProcess::DemoProcess(const std::string& stdinText, const std::string& workingDirectory,
+                         const std::vector<std::string>& command)
     : Pid(-1), OutputFd(-1), ExitCode(-1)
 {
+    std::vector<char*> argv;
+    for (const std::string& part : command)
+        argv.push_back(const_cast<char*>(part.c_str()));
+    argv.push_back(0);
     int in[2], out[2];
     if (pipe(in) != 0 || pipe(out) != 0)
     {
@@ -34,7 +44,7 @@ DemoProcess::DemoProcess(const std::string& stdinText, const std::string& workin
         close(out[1]);
         if (chdir(workingDirectory.c_str()) != 0)
             _exit(126);
-        execl(demoBinaryPath(), demoBinaryPath(), (char*)0);
+        execv(argv[0], argv.data());
         _exit(127);
     }
     close(in[0]);

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 namespace testsupport
 {
@@ -14,6 +15,9 @@ class DemoProcess
 public:
     //! Starts the demo. stdinText is written and standard input closed.
     DemoProcess(const std::string& stdinText, const std::string& workingDirectory);
+    //! The same with another command line (program first), e.g. under Wine.
+    DemoProcess(const std::string& stdinText, const std::string& workingDirectory,
+                const std::vector<std::string>& command);
     //! Kills the program if it still runs.
     ~DemoProcess();
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
@@ -32,6 +34,20 @@ ScopedUserLocale::~ScopedUserLocale()
     else
         unsetenv("LC_ALL");
     setlocale(LC_ALL, "C");
+}
+
+std::string runShell(const std::string& command)
+{
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r"))
+    {
+        char buffer[256];
+        size_t n;
+        while ((n = fread(buffer, 1, sizeof(buffer), pipe)) > 0)
+            out.append(buffer, n);
+        pclose(pipe);
+    }
+    return out;
 }
 
 TemporaryDirectory::TemporaryDirectory()

@@ -31,6 +31,9 @@ private:
     std::string OldValue;
 };
 
+//! Runs a shell command and gives what it wrote to standard output.
+std::string runShell(const std::string& command);
+
 //! A fresh empty directory below the system's temporary directory, removed
 //! with everything in it when the object ends.
 class TemporaryDirectory
