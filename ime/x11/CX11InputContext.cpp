@@ -1,6 +1,7 @@
 #include "ime/x11/CX11InputContext.h"
 
 #include "ime/CUserLocaleScope.h"
+#include "ime/x11/Utf8Codec.h"
 
 #include <X11/Xutil.h>
 
@@ -193,20 +194,29 @@ const c8* CX11InputContext::lookup(XKeyEvent& event, s32& length, KeySym& keysym
         status = keysym != NoSymbol ? XLookupKeySym : XLookupNone;
         return Buffer.pointer();
     }
+    // UTF-8 whatever the locale, then the locale's bytes: Xlib cannot turn
+    // every commit into the locale's encoding itself (fcitx5's compound text
+    // carries a UTF-8 segment that an EUC-JP locale refuses), and a commit it
+    // fails to convert is gone, so it must never be asked to.
     Status lookupStatus = 0;
-    length = XmbLookupString(Context, &event, Buffer.pointer(), (int)Buffer.size(), &keysym,
-                             &lookupStatus);
+    s32 size = Xutf8LookupString(Context, &event, Buffer.pointer(), (int)Buffer.size(), &keysym,
+                                 &lookupStatus);
     if (lookupStatus == XBufferOverflow)
     {
         // The same event again returns the same commit: only the room was short.
-        Buffer.set_used((u32)length + 1);
-        length = XmbLookupString(Context, &event, Buffer.pointer(), (int)Buffer.size(), &keysym,
+        Buffer.set_used((u32)size + 1);
+        size = Xutf8LookupString(Context, &event, Buffer.pointer(), (int)Buffer.size(), &keysym,
                                  &lookupStatus);
     }
     status = lookupStatus;
+    length = 0;
     if (status != XLookupChars && status != XLookupBoth)
-        length = 0;
-    return Buffer.pointer();
+        return Buffer.pointer();
+    // A character the locale cannot write is shown as its replacement mark
+    // rather than taking the rest of the commit with it.
+    utf8ToLocaleReplacing(std::string(Buffer.pointer(), (size_t)size), Text);
+    length = (s32)Text.size();
+    return Text.c_str();
 }
 
 void CX11InputContext::setSpotLocation(s32 x, s32 y)

@@ -5,6 +5,8 @@
 
 #include <X11/Xlib.h>
 
+#include <string>
+
 namespace irr
 {
 namespace ime
@@ -34,7 +36,8 @@ public:
     void setFocus(bool focused);
 
     //! Looks up a key press that the input method did not filter. Returns
-    //! the text it typed or committed (multibyte, in the user's locale) and
+    //! the text it typed or committed (multibyte, in the user's locale; a
+    //! character the locale cannot write is its replacement mark) and
     //! sets keysym (NoSymbol when there is none) and status (XLookupChars,
     //! XLookupKeySym, XLookupBoth or XLookupNone). The text stays valid
     //! until the next lookup. Without an input method there is no text,
@@ -71,6 +74,8 @@ private:
     bool HaveSpot;
     XPoint Spot;
     core::array<c8> Buffer;
+    //! The last lookup's text in the user's locale.
+    std::string Text;
 };
 
 } // end namespace x11
