@@ -15,10 +15,16 @@ namespace
 {
 // Enough for any key and most commits; a longer commit grows it once.
 const u32 InitialBufferSize = 64;
+
+// The fonts a server draws the composition with in the cursor-following
+// style: any medium upright face near the demo's text size, else any font at
+// all, so that the style is not refused on a machine with few X fonts.
+const char* const PreeditFontNames =
+    "-*-*-medium-r-normal--16-*-*-*-*-*-*-*,-*-*-*-*-*-*-16-*-*-*-*-*-*-*,*";
 } // namespace
 
 CX11InputContext::CX11InputContext()
-    : Dpy(0), Win(0), WindowEvents(0), Method(0), Context(0), Focused(false),
+    : Dpy(0), Win(0), WindowEvents(0), Method(0), Context(0), FontSet(0), Focused(false),
       WatchingForServer(false), HaveSpot(false)
 {
     Spot.x = 0;
@@ -56,8 +62,27 @@ void CX11InputContext::close()
     if (Method)
         XCloseIM(Method);
     Method = 0;
+    if (FontSet)
+        XFreeFontSet(Dpy, FontSet);
+    FontSet = 0;
     Dpy = 0;
     Win = 0;
+}
+
+bool CX11InputContext::makeFontSet()
+{
+    if (FontSet)
+        return true;
+    // A font set belongs to the locale it was made in: the user's, as the method.
+    CUserLocaleScope userLocale;
+    char** missing = 0;
+    int missingCount = 0;
+    char* defaultString = 0;
+    FontSet = XCreateFontSet(Dpy, PreeditFontNames, &missing, &missingCount, &defaultString);
+    // Charsets without a font only show as blanks in the server's window.
+    if (missing)
+        XFreeStringList(missing);
+    return FontSet != 0;
 }
 
 bool CX11InputContext::openMethod()
@@ -103,9 +128,12 @@ bool CX11InputContext::createContext()
 
     // Composition at the text cursor where the server can do it; else in
     // the server's own window; else keys pass through the method untouched.
-    if (position)
+    // The cursor-following style is refused without a font set, even by
+    // servers that draw with fonts of their own.
+    if (position && makeFontSet())
     {
-        XVaNestedList preedit = XVaCreateNestedList(0, XNSpotLocation, &Spot, (char*)0);
+        XVaNestedList preedit =
+            XVaCreateNestedList(0, XNSpotLocation, &Spot, XNFontSet, FontSet, (char*)0);
         Context =
             XCreateIC(Method, XNInputStyle, XIMPreeditPosition | XIMStatusNothing, XNClientWindow,
                       Win, XNFocusWindow, Win, XNPreeditAttributes, preedit, (char*)0);
@@ -244,6 +272,15 @@ bool CX11InputContext::getSpotLocation(s32& x, s32& y) const
     x = spot->x;
     y = spot->y;
     XFree(spot);
+    return true;
+}
+
+bool CX11InputContext::getStyle(unsigned long& style) const
+{
+    XIMStyle answer = 0;
+    if (!Context || XGetICValues(Context, XNInputStyle, &answer, (char*)0))
+        return false;
+    style = answer;
     return true;
 }
 

@@ -50,6 +50,10 @@ public:
     //! The spot location the input context holds now.
     bool getSpotLocation(s32& x, s32& y) const;
 
+    //! The input style as the server reports it for the context. False
+    //! without a context or when the server does not answer; IBus answers 0.
+    bool getStyle(unsigned long& style) const;
+
     //! Ends a composition in progress without committing it, and switches
     //! composing off where the server supports that.
     void reset();
@@ -59,6 +63,7 @@ private:
     CX11InputContext& operator=(const CX11InputContext&);
 
     bool openMethod();
+    bool makeFontSet();
     bool createContext();
     void watchForServer(bool watch);
     static void onMethodDestroyed(XIM method, XPointer self, XPointer unused);
@@ -69,6 +74,7 @@ private:
     long WindowEvents;
     XIM Method;
     XIC Context;
+    XFontSet FontSet;
     bool Focused;
     bool WatchingForServer;
     bool HaveSpot;
