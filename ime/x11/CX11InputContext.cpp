@@ -288,15 +288,22 @@ void CX11InputContext::reset()
 {
     if (!Context)
         return;
-    // Whatever was being composed is dropped, never committed: the box that
-    // lost the focus must not receive half a composition.
-    char* discarded = XmbResetIC(Context);
-    if (discarded)
-        XFree(discarded);
-    XVaNestedList preedit =
-        XVaCreateNestedList(0, XNPreeditState, (XIMPreeditState)XIMPreeditDisable, (char*)0);
-    XSetICValues(Context, XNPreeditAttributes, preedit, (char*)0);
-    XFree(preedit);
+    // A new context: what was being composed in the old one can no longer
+    // reach any box, whatever the server does with it, and fcitx5 and uim
+    // start every context with composing off. None of the servers tried
+    // (fcitx5, IBus, uim) acts on XNPreeditState or on a reset for that.
+    // IBus keeps Anthy's mode in its engine, shared by all programs, where
+    // no client can reach it.
+    XDestroyIC(Context);
+    Context = 0;
+    if (createContext())
+        return;
+    // The server took the old context but refuses a new one: plain keys
+    // until a server comes again.
+    XCloseIM(Method);
+    Method = 0;
+    XSelectInput(Dpy, Win, WindowEvents);
+    watchForServer(true);
 }
 
 } // end namespace x11

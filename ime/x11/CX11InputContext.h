@@ -54,8 +54,9 @@ public:
     //! without a context or when the server does not answer; IBus answers 0.
     bool getStyle(unsigned long& style) const;
 
-    //! Ends a composition in progress without committing it, and switches
-    //! composing off where the server supports that.
+    //! Ends a composition in progress without committing it and starts a
+    //! new context, which switches composing off with servers that keep it
+    //! per context.
     void reset();
 
 private:
