@@ -13,6 +13,7 @@ packages=(
     g++-mingw-w64-x86-64
     valgrind clang-format
     uim-xim uim-anthy xfonts-base
+    fcitx5 fcitx5-anthy ibus ibus-anthy python3-gi dbus-daemon libnss-wrapper
     clang-14 libclang-rt-14-dev
     fonts-cantarell fonts-wqy-microhei fonts-terminus-otb
     wine64 libz-mingw-w64-dev dpkg-dev googletest

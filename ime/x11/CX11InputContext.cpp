@@ -1,6 +1,7 @@
 #include "ime/x11/CX11InputContext.h"
 
 #include "ime/CUserLocaleScope.h"
+#include "ime/x11/Utf8Codec.h"
 
 #include <X11/Xutil.h>
 
@@ -14,10 +15,16 @@ namespace
 {
 // Enough for any key and most commits; a longer commit grows it once.
 const u32 InitialBufferSize = 64;
+
+// The fonts a server draws the composition with in the cursor-following
+// style: any medium upright face near the demo's text size, else any font at
+// all, so that the style is not refused on a machine with few X fonts.
+const char* const PreeditFontNames =
+    "-*-*-medium-r-normal--16-*-*-*-*-*-*-*,-*-*-*-*-*-*-16-*-*-*-*-*-*-*,*";
 } // namespace
 
 CX11InputContext::CX11InputContext()
-    : Dpy(0), Win(0), WindowEvents(0), Method(0), Context(0), Focused(false),
+    : Dpy(0), Win(0), WindowEvents(0), Method(0), Context(0), FontSet(0), Focused(false),
       WatchingForServer(false), HaveSpot(false)
 {
     Spot.x = 0;
@@ -55,8 +62,27 @@ void CX11InputContext::close()
     if (Method)
         XCloseIM(Method);
     Method = 0;
+    if (FontSet)
+        XFreeFontSet(Dpy, FontSet);
+    FontSet = 0;
     Dpy = 0;
     Win = 0;
+}
+
+bool CX11InputContext::makeFontSet()
+{
+    if (FontSet)
+        return true;
+    // A font set belongs to the locale it was made in: the user's, as the method.
+    CUserLocaleScope userLocale;
+    char** missing = 0;
+    int missingCount = 0;
+    char* defaultString = 0;
+    FontSet = XCreateFontSet(Dpy, PreeditFontNames, &missing, &missingCount, &defaultString);
+    // Charsets without a font only show as blanks in the server's window.
+    if (missing)
+        XFreeStringList(missing);
+    return FontSet != 0;
 }
 
 bool CX11InputContext::openMethod()
@@ -102,9 +128,12 @@ bool CX11InputContext::createContext()
 
     // Composition at the text cursor where the server can do it; else in
     // the server's own window; else keys pass through the method untouched.
-    if (position)
+    // The cursor-following style is refused without a font set, even by
+    // servers that draw with fonts of their own.
+    if (position && makeFontSet())
     {
-        XVaNestedList preedit = XVaCreateNestedList(0, XNSpotLocation, &Spot, (char*)0);
+        XVaNestedList preedit =
+            XVaCreateNestedList(0, XNSpotLocation, &Spot, XNFontSet, FontSet, (char*)0);
         Context =
             XCreateIC(Method, XNInputStyle, XIMPreeditPosition | XIMStatusNothing, XNClientWindow,
                       Win, XNFocusWindow, Win, XNPreeditAttributes, preedit, (char*)0);
@@ -193,20 +222,29 @@ const c8* CX11InputContext::lookup(XKeyEvent& event, s32& length, KeySym& keysym
         status = keysym != NoSymbol ? XLookupKeySym : XLookupNone;
         return Buffer.pointer();
     }
+    // UTF-8 whatever the locale, then the locale's bytes: Xlib cannot turn
+    // every commit into the locale's encoding itself (fcitx5's compound text
+    // carries a UTF-8 segment that an EUC-JP locale refuses), and a commit it
+    // fails to convert is gone, so it must never be asked to.
     Status lookupStatus = 0;
-    length = XmbLookupString(Context, &event, Buffer.pointer(), (int)Buffer.size(), &keysym,
-                             &lookupStatus);
+    s32 size = Xutf8LookupString(Context, &event, Buffer.pointer(), (int)Buffer.size(), &keysym,
+                                 &lookupStatus);
     if (lookupStatus == XBufferOverflow)
     {
         // The same event again returns the same commit: only the room was short.
-        Buffer.set_used((u32)length + 1);
-        length = XmbLookupString(Context, &event, Buffer.pointer(), (int)Buffer.size(), &keysym,
+        Buffer.set_used((u32)size + 1);
+        size = Xutf8LookupString(Context, &event, Buffer.pointer(), (int)Buffer.size(), &keysym,
                                  &lookupStatus);
     }
     status = lookupStatus;
+    length = 0;
     if (status != XLookupChars && status != XLookupBoth)
-        length = 0;
-    return Buffer.pointer();
+        return Buffer.pointer();
+    // A character the locale cannot write is shown as its replacement mark
+    // rather than taking the rest of the commit with it.
+    utf8ToLocaleReplacing(std::string(Buffer.pointer(), (size_t)size), Text);
+    length = (s32)Text.size();
+    return Text.c_str();
 }
 
 void CX11InputContext::setSpotLocation(s32 x, s32 y)
@@ -237,19 +275,35 @@ bool CX11InputContext::getSpotLocation(s32& x, s32& y) const
     return true;
 }
 
+bool CX11InputContext::getStyle(unsigned long& style) const
+{
+    XIMStyle answer = 0;
+    if (!Context || XGetICValues(Context, XNInputStyle, &answer, (char*)0))
+        return false;
+    style = answer;
+    return true;
+}
+
 void CX11InputContext::reset()
 {
     if (!Context)
         return;
-    // Whatever was being composed is dropped, never committed: the box that
-    // lost the focus must not receive half a composition.
-    char* discarded = XmbResetIC(Context);
-    if (discarded)
-        XFree(discarded);
-    XVaNestedList preedit =
-        XVaCreateNestedList(0, XNPreeditState, (XIMPreeditState)XIMPreeditDisable, (char*)0);
-    XSetICValues(Context, XNPreeditAttributes, preedit, (char*)0);
-    XFree(preedit);
+    // A new context: what was being composed in the old one can no longer
+    // reach any box, whatever the server does with it, and fcitx5 and uim
+    // start every context with composing off. None of the servers tried
+    // (fcitx5, IBus, uim) acts on XNPreeditState or on a reset for that.
+    // IBus keeps Anthy's mode in its engine, shared by all programs, where
+    // no client can reach it.
+    XDestroyIC(Context);
+    Context = 0;
+    if (createContext())
+        return;
+    // The server took the old context but refuses a new one: plain keys
+    // until a server comes again.
+    XCloseIM(Method);
+    Method = 0;
+    XSelectInput(Dpy, Win, WindowEvents);
+    watchForServer(true);
 }
 
 } // end namespace x11

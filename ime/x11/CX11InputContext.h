@@ -5,6 +5,8 @@
 
 #include <X11/Xlib.h>
 
+#include <string>
+
 namespace irr
 {
 namespace ime
@@ -34,7 +36,8 @@ public:
     void setFocus(bool focused);
 
     //! Looks up a key press that the input method did not filter. Returns
-    //! the text it typed or committed (multibyte, in the user's locale) and
+    //! the text it typed or committed (multibyte, in the user's locale; a
+    //! character the locale cannot write is its replacement mark) and
     //! sets keysym (NoSymbol when there is none) and status (XLookupChars,
     //! XLookupKeySym, XLookupBoth or XLookupNone). The text stays valid
     //! until the next lookup. Without an input method there is no text,
@@ -47,8 +50,13 @@ public:
     //! The spot location the input context holds now.
     bool getSpotLocation(s32& x, s32& y) const;
 
-    //! Ends a composition in progress without committing it, and switches
-    //! composing off where the server supports that.
+    //! The input style as the server reports it for the context. False
+    //! without a context or when the server does not answer; IBus answers 0.
+    bool getStyle(unsigned long& style) const;
+
+    //! Ends a composition in progress without committing it and starts a
+    //! new context, which switches composing off with servers that keep it
+    //! per context.
     void reset();
 
 private:
@@ -56,6 +64,7 @@ private:
     CX11InputContext& operator=(const CX11InputContext&);
 
     bool openMethod();
+    bool makeFontSet();
     bool createContext();
     void watchForServer(bool watch);
     static void onMethodDestroyed(XIM method, XPointer self, XPointer unused);
@@ -66,11 +75,14 @@ private:
     long WindowEvents;
     XIM Method;
     XIC Context;
+    XFontSet FontSet;
     bool Focused;
     bool WatchingForServer;
     bool HaveSpot;
     XPoint Spot;
     core::array<c8> Buffer;
+    //! The last lookup's text in the user's locale.
+    std::string Text;
 };
 
 } // end namespace x11

@@ -90,6 +90,29 @@ bool readUtf8(const std::string& in, size_t& at, unsigned long& c)
     return true;
 }
 
+//! The first of U+FFFD, U+3013 and '?' that the current locale can write.
+std::string replacementMark()
+{
+    const wchar_t candidates[] = {0xFFFD, 0x3013};
+    char buffer[MB_LEN_MAX];
+    for (wchar_t c : candidates)
+    {
+        mbstate_t state = {};
+        const size_t length = wcrtomb(buffer, c, &state);
+        if (length != (size_t)-1)
+            return std::string(buffer, length);
+    }
+    return "?";
+}
+
+bool isAscii(const std::string& text)
+{
+    for (char c : text)
+        if ((unsigned char)c >= 0x80)
+            return false;
+    return true;
+}
+
 } // namespace
 
 bool localeToUtf8(const std::string& localeBytes, std::string& utf8)
@@ -126,6 +149,44 @@ bool utf8ToLocale(const std::string& utf8, std::string& localeBytes)
         localeBytes.append(buffer, length);
     }
     return true;
+}
+
+size_t utf8ToLocaleReplacing(const std::string& utf8, std::string& localeBytes)
+{
+    // What a key types is ASCII nearly always, and ASCII is the same in every
+    // locale the demo meets: no locale switch for it.
+    if (isAscii(utf8))
+    {
+        localeBytes = utf8;
+        return 0;
+    }
+    localeBytes.clear();
+    CUserLocaleScope userLocale;
+    const std::string mark = replacementMark();
+    size_t marks = 0;
+    mbstate_t state = {};
+    char buffer[MB_LEN_MAX];
+    for (size_t at = 0; at < utf8.size();)
+    {
+        unsigned long c = 0;
+        size_t length = (size_t)-1;
+        if (readUtf8(utf8, at, c))
+            length = wcrtomb(buffer, (wchar_t)c, &state);
+        else
+            ++at;
+        if (length == (size_t)-1)
+        {
+            // A failed conversion leaves the shift state undefined.
+            state = mbstate_t();
+            localeBytes += mark;
+            ++marks;
+        }
+        else
+        {
+            localeBytes.append(buffer, length);
+        }
+    }
+    return marks;
 }
 
 } // end namespace x11

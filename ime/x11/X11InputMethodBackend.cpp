@@ -210,6 +210,11 @@ bool getInputContextSpotLocation(s32& x, s32& y)
     return DeviceWindow && DeviceWindow->getInputContext().getSpotLocation(x, y);
 }
 
+bool getInputContextStyle(unsigned long& style)
+{
+    return DeviceWindow && DeviceWindow->getInputContext().getStyle(style);
+}
+
 } // end namespace x11
 } // end namespace ime
 } // end namespace irr

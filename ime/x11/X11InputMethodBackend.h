@@ -32,8 +32,13 @@ unsigned long getDeviceWindowId();
 bool hasInputContext();
 
 //! The spot location the input context holds, read back from it. False
-//! without an input context.
+//! without an input context. (IBus 1.5.27's XIM server dies of this query.)
 bool getInputContextSpotLocation(s32& x, s32& y);
+
+//! For tests: the input style the server reports for the window's context
+//! (XIMPreeditPosition etc.). False when it does not answer, as fcitx5 does
+//! not; IBus answers 0 whatever the style.
+bool getInputContextStyle(unsigned long& style);
 
 } // end namespace x11
 } // end namespace ime

@@ -56,6 +56,29 @@ TEST(Utf8Codec, RefusesMalformedUtf8)
         EXPECT_FALSE(utf8ToLocale(bad, out)) << bad;
 }
 
+TEST(Utf8Codec, ReplacingKeepsEveryCharacterTheLocaleCanWrite)
+{
+    const std::string emoji = "\xf0\x9f\x98\x80";
+    std::string out;
+    {
+        ScopedUserLocale locale("ja_JP.EUC-JP");
+        // EUC-JP has no U+FFFD: the geta mark (0xA2AE) stands in.
+        EXPECT_EQ(2u, utf8ToLocaleReplacing(NihonUtf8 + emoji + "a\xff", out));
+        EXPECT_EQ(NihonEucJp + "\xa2\xae" + "a\xa2\xae", out);
+    }
+    {
+        ScopedUserLocale locale("ja_JP.UTF-8");
+        EXPECT_EQ(2u, utf8ToLocaleReplacing(emoji + "\xe6\x97", out));
+        // The cut-off character costs one mark per byte, like the dialog's names.
+        EXPECT_EQ(emoji + "\xef\xbf\xbd\xef\xbf\xbd", out);
+    }
+    {
+        ScopedUserLocale locale("C");
+        EXPECT_EQ(2u, utf8ToLocaleReplacing("x" + NihonUtf8, out));
+        EXPECT_EQ("x??", out);
+    }
+}
+
 std::string readFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);

@@ -1,7 +1,6 @@
 // Typing into the demo's edit box through the X keyboard and pointer: the
 // whole road from the X server through the input method and the pump.
 #include "X11InputFixture.h"
-#include "gui/editbox/CGUIEditBoxML.h"
 
 using namespace x11test;
 
@@ -10,23 +9,6 @@ namespace
 
 class X11EditBoxInput : public X11Input
 {
-protected:
-    gui::CGUIEditBoxML* addBox(const core::rect<s32>& rect)
-    {
-        AppGuiEnvironment = Device->getGUIEnvironment();
-        // Boxes lay themselves out when drawn, as in the demo's loop.
-        DrawFrames = true;
-        gui::CGUIEditBoxML* box =
-            new gui::CGUIEditBoxML(L"", AppGuiEnvironment->getRootGUIElement(), rect);
-        box->drop();
-        return box;
-    }
-
-    void click(s32 x, s32 y)
-    {
-        send({"mousemove", "--window", std::to_string(Window), std::to_string(x), std::to_string(y),
-              "click", "1"});
-    }
 };
 
 TEST_P(X11EditBoxInput, KanjiAndKeysTypedOnTheKeyboardReachTheClickedBox)
@@ -51,6 +33,18 @@ TEST_P(X11EditBoxInput, KanjiAndKeysTypedOnTheKeyboardReachTheClickedBox)
     EXPECT_GT(x, emptyX);
     EXPECT_LT(x, 550);
     EXPECT_EQ(emptyY, y);
+}
+
+TEST_P(X11EditBoxInput, ACharacterTheLocaleCannotWriteIsMarkedAndTheRestKept)
+{
+    gui::CGUIEditBoxML* box = addBox(core::rect<s32>(350, 80, 550, 100));
+    const unsigned long Han = 0x100d55c; // 한: Hangul, which EUC-JP lacks
+    ASSERT_TRUE(Driver->mapKeysyms({Hi, Han, Moto}));
+    click(360, 90);
+    send({"key", "U65E5", "UD55C", "U672C"});
+    const bool utf8 = locale() == "ja_JP.UTF-8";
+    EXPECT_EQ(std::wstring(utf8 ? L"\u65e5\ud55c\u672c" : L"\u65e5\u3013\u672c"),
+              std::wstring(box->getText()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, X11EditBoxInput,

@@ -6,6 +6,7 @@
 #include "ime/CIrrInputMethod.h"
 #include "ime/InputMethodPlatform.h"
 #include "ime/x11/X11InputMethodBackend.h"
+#include "gui/editbox/CGUIEditBoxML.h"
 #include "support/CRecordingDevice.h"
 #include "support/TestEnvironment.h"
 #include "support/VirtualDisplay.h"
@@ -29,6 +30,9 @@ using testsupport::XInputDriver;
 //! Unicode keysyms of 日, 本 and 語.
 const unsigned long Hi = 0x10065e5, Moto = 0x100672c, Go = 0x1008a9e; // 日 本 語
 
+//! Input styles of X11/Xlib.h, whose macros clash with GoogleTest.
+const unsigned long PreeditPosition = 0x0004, PreeditNothing = 0x0008, StatusNothing = 0x0400;
+
 struct SKey
 {
     EKEY_CODE Key;
@@ -45,7 +49,7 @@ protected:
         testsupport::useVirtualDisplay();
         setenv("XMODIFIERS", modifiers(), 1);
         Driver.reset(new XInputDriver());
-        Locale.reset(new ScopedUserLocale(GetParam()));
+        Locale.reset(new ScopedUserLocale(locale().c_str()));
         IrrlichtDevice* inner = ime::createDevice(
             video::EDT_SOFTWARE, core::dimension2d<u32>(640, 480), 16, false, false, false, 0);
         ASSERT_TRUE(inner);
@@ -62,6 +66,8 @@ protected:
 
     //! The input method: Xlib's built-in one, whatever server the machine may run.
     virtual const char* modifiers() const { return "@im=none"; }
+    //! The user's locale.
+    virtual std::string locale() const { return GetParam(); }
 
     void TearDown() override
     {
@@ -154,6 +160,24 @@ protected:
             if (e.EventType == EET_MOUSE_INPUT_EVENT)
                 events.push_back(e.MouseInput);
         return events;
+    }
+
+    //! An edit box on the root element; the boxes lay themselves out when
+    //! drawn, as in the demo's loop, so frames are drawn from now on.
+    gui::CGUIEditBoxML* addBox(const core::rect<s32>& rect)
+    {
+        AppGuiEnvironment = Device->getGUIEnvironment();
+        DrawFrames = true;
+        gui::CGUIEditBoxML* box =
+            new gui::CGUIEditBoxML(L"", AppGuiEnvironment->getRootGUIElement(), rect);
+        box->drop();
+        return box;
+    }
+
+    void click(s32 x, s32 y)
+    {
+        send({"mousemove", "--window", std::to_string(Window), std::to_string(x), std::to_string(y),
+              "click", "1"});
     }
 
     std::unique_ptr<ScopedUserLocale> Locale;

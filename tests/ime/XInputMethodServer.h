@@ -10,35 +10,59 @@
 namespace testsupport
 {
 
-//! A real X input method server (Debian's uim-xim with the Anthy engine)
-//! on the test's X server, with a home of its own so that nothing it
-//! learns carries over from earlier runs. One serves the whole test
-//! program: a second one on the same display leaves clients waiting.
+//! A real X input method server composing Japanese with Anthy on the test's
+//! X server, as Debian ships it: uim-xim, fcitx5 or IBus through its XIM
+//! front end. Each gets a home of its own, so that nothing it learns carries
+//! over from earlier runs, and fcitx5 and IBus a D-Bus session of their own.
+//! One of a kind serves the whole test program: a second one on the same
+//! display leaves clients waiting.
 class XInputMethodServer
 {
 public:
-    //! Whether the server is installed here.
-    static bool available();
-    //! The program's server, started on first use and ended with the
-    //! program. Null when it did not come up.
-    static XInputMethodServer* shared();
+    //! What tells the servers apart: how each starts and is driven.
+    struct SKind;
+
+    //! "uim", "fcitx5" or "ibus".
+    static bool available(const std::string& name = "uim");
+    //! The program's server of that name, started on first use and ended
+    //! with the program. Null when it did not come up.
+    static XInputMethodServer* shared(const std::string& name = "uim");
+    //! The XMODIFIERS value that selects the server of that name.
+    static const char* modifiers(const std::string& name = "uim");
+
     //! Ends the server the way a crash would, then starts it again; returns
     //! whether it came back.
     bool restart(const std::function<void()>& whileAway);
-    //! The XMODIFIERS value that selects it.
-    static const char* modifiers() { return "@im=uim"; }
+    //! The xdotool key that switches Japanese input on and off.
+    const char* toggleKey() const;
+    //! Whether a new input context starts with composing off. IBus keeps
+    //! Anthy's mode in the engine, for every client at once.
+    bool startsContextsSwitchedOff() const;
+    //! Whether it reports a context's input style truly.
+    bool reportsInputStyle() const;
+    //! What the server needs once a client's context has the focus: IBus
+    //! only takes the engine then.
+    void attachFocusedClient();
+
+    //! Ends the server and its D-Bus session.
+    ~XInputMethodServer();
 
 private:
-    XInputMethodServer();
-    ~XInputMethodServer();
+    explicit XInputMethodServer(const SKind& kind);
     XInputMethodServer(const XInputMethodServer&);
     XInputMethodServer& operator=(const XInputMethodServer&);
 
     bool start();
+    bool startBus();
     void stop();
     bool announced();
+    void prepareHome();
+    void setChildEnvironment();
 
+    const SKind& Kind;
     pid_t Pid;
+    pid_t BusPid;
+    std::string BusAddress;
     TemporaryDirectory Home;
 };
 
