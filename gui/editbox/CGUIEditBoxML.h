@@ -11,11 +11,27 @@ namespace gui
 //! Edit box for text of any script: single- or multi-line with word wrap,
 //! selection, clipboard in the user's multibyte encoding, password mode, a
 //! blinking cursor, and the input method's composition window kept at the
-//! cursor. Takes the GUI environment from AppGuiEnvironment.
+//! cursor.
 class CGUIEditBoxML : public IGUIEditBox
 {
 public:
+    //! The application's form: the box lives in the GUI environment in
+    //! AppGuiEnvironment, which must be set before. Defined by the
+    //! application, not by the box; other programs use the constructor that
+    //! takes the environment.
     CGUIEditBoxML(const wchar_t* text, IGUIElement* parent, const core::rect<s32>& rectangle);
+
+    //! Creates a box with id 0 as a child of parent.
+    //! \param environment The GUI environment the box lives in: its skin
+    //! gives the font and colours, its focus decides where keys go, its OS
+    //! operator gives the clipboard. Not grabbed; it must outlive the box, as
+    //! the engine's environment outlives its elements.
+    //! \param text Initial text; copied.
+    //! \param parent Element that takes the box as a child and so holds a
+    //! reference to it; null for none.
+    //! \param rectangle Position relative to parent, in pixels.
+    CGUIEditBoxML(IGUIEnvironment* environment, const wchar_t* text, IGUIElement* parent,
+                  const core::rect<s32>& rectangle);
     virtual ~CGUIEditBoxML();
 
     virtual bool OnEvent(const SEvent& event);

@@ -16,10 +16,9 @@ class CGUIEditBoxMLFactory : public IGUIElementFactory
 public:
     explicit CGUIEditBoxMLFactory(IGUIEnvironment* environment);
 
-    //! A new box, owned by parent (the root element when parent is null).
-    //! Null for any other type, and when environment is not the application's
-    //! AppGuiEnvironment: a box always lives in that one, and placing it
-    //! under a parent of another environment would mix the two.
+    //! A new box in the factory's environment, owned by parent (the root
+    //! element when parent is null), which must belong to that environment.
+    //! Null for any other type.
     virtual IGUIElement* addGUIElement(EGUI_ELEMENT_TYPE type, IGUIElement* parent = 0);
     virtual IGUIElement* addGUIElement(const c8* typeName, IGUIElement* parent = 0);
 

@@ -17,9 +17,17 @@ namespace gui
 class CGUITTFont : public IGUIFont
 {
 public:
-    //! Takes the video driver from the application's GUI environment
-    //! (AppGuiEnvironment), which must be set before.
+    //! The application's form: takes the video driver from the GUI
+    //! environment in AppGuiEnvironment, which must be set before. Defined
+    //! by the application, not by the font; other programs use
+    //! CGUITTFont(video::IVideoDriver*).
     CGUITTFont();
+
+    //! Creates a font without a face; attach one before use.
+    //! \param driver The video driver that makes, draws and removes the glyph
+    //! textures. Grabbed until the font is destroyed. May be null: the font
+    //! then cannot be attached and draws nothing.
+    explicit CGUITTFont(video::IVideoDriver* driver);
 
     //! Uses face, which must be loaded, at pixel height size. Attaching again
     //! replaces the face and discards every glyph of the earlier one. Returns

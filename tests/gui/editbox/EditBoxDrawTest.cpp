@@ -44,7 +44,7 @@ protected:
 
     TestEditBox* box(const wchar_t* text, const core::rect<s32>& rect)
     {
-        TestEditBox* b = makeBox(text, rect, App.gui()->getRootGUIElement());
+        TestEditBox* b = makeBox(App.gui(), text, rect, App.gui()->getRootGUIElement());
         b->BlinkStartTime = 5000;
         return b;
     }

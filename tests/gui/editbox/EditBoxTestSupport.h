@@ -46,11 +46,11 @@ public:
     bool lineLayout() const { return hasLineLayout(); }
 };
 
-//! A box owned by the root element of the current AppGuiEnvironment.
-inline TestEditBox* makeBox(const wchar_t* text, const core::rect<s32>& rect,
-                            gui::IGUIElement* parent)
+//! A box in env owned by parent, which belongs to env.
+inline TestEditBox* makeBox(gui::IGUIEnvironment* env, const wchar_t* text,
+                            const core::rect<s32>& rect, gui::IGUIElement* parent)
 {
-    TestEditBox* box = new TestEditBox(text, parent, rect);
+    TestEditBox* box = new TestEditBox(env, text, parent, rect);
     box->drop();
     return box;
 }
@@ -59,7 +59,7 @@ inline TestEditBox* makeBox(const wchar_t* text, const core::rect<s32>& rect,
 inline gui::IGUIFont* useIpaFont(gui::IGUIEnvironment* env)
 {
     gui::CGUITTFace* face = new gui::CGUITTFace();
-    gui::CGUITTFont* font = new gui::CGUITTFont();
+    gui::CGUITTFont* font = new gui::CGUITTFont(env->getVideoDriver());
     EXPECT_TRUE(face->load(testsupport::ipaFontPath()));
     EXPECT_TRUE(font->attach(face, 12));
     env->getSkin()->setFont(font);
