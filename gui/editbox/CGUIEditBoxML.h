@@ -137,15 +137,39 @@ private:
 
     bool processControlKey(const SEvent& event, bool& rebreak);
     bool processPlainKey(const SEvent& event);
+    void eraseAtCursor(bool backwards);
+    void sendEnterToParent();
+    void moveHorizontally(bool left, bool shift);
     void moveToLineEdge(bool end, bool shift);
     void moveVertically(bool up, bool shift);
     void eraseSelection();
     bool copySelection();
     void paste();
 
+    struct SLineBreaking;
     void removeLineFeedsOfPairs();
+    void placeWord(SLineBreaking& state);
+    s32 measureWhitespaceBeforeWord(SLineBreaking& state);
+    void endLineAtBreak(SLineBreaking& state, s32 breakIndex);
     void storeLine(u32 index, s32 start, s32 length);
     const wchar_t* measurableSlice(s32 begin, s32 length, bool breaksAsSpaces);
+    //! Selected character indices, smaller first, and the lines they lie on.
+    struct SDrawnSelection
+    {
+        s32 Begin;
+        s32 End;
+        s32 FirstLine;
+        s32 LastLine;
+    };
+    void drawFrame(IGUISkin* skin);
+    void drawTextLines(IGUISkin* skin, IGUIFont* font, bool focus, const core::rect<s32>& clip);
+    void drawLineSelection(IGUISkin* skin, IGUIFont* font, const core::stringw& lineText, s32 start,
+                           s32 line, const SDrawnSelection& selection, video::SColor color,
+                           const core::rect<s32>& clip);
+    void drawCursor(IGUISkin* skin, IGUIFont* font, const core::rect<s32>& clip);
+    bool isCursorBlinkVisible() const;
+    video::SColor getTextColor(IGUISkin* skin, EGUI_DEFAULT_COLOR enabledColor) const;
+    const core::stringw& getDrawnLine(s32 line, s32& start) const;
     void updatePasswordMask();
     //! The text of a box without line layout as it is shown: the mask in
     //! password mode, else Text. Scrolling, the cursor, the composition
