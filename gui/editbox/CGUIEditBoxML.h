@@ -34,8 +34,8 @@ public:
     //! Creates a box with id 0 as a child of parent, as a tab stop.
     /** \param environment: The GUI environment the box lives in: its skin
     gives the font and colours, its focus decides where keys go, its OS
-    operator gives the clipboard. Not grabbed; it must outlive the box, as
-    the engine's environment outlives its elements.
+    operator gives the clipboard. Not null and not grabbed; it must outlive
+    the box, as the engine's environment outlives its elements.
     \param text: Initial text; copied.
     \param parent: Element that takes the box as a child and so holds a
     reference to it; null for none. The creator may drop its own reference
