@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -167,6 +168,8 @@ public:
         SDrawCall call = {text.c_str(), position, color,
                           hcenter,      vcenter,  clip ? *clip : core::rect<s32>()};
         Calls.push_back(call);
+        if (OnDraw)
+            OnDraw();
         Inner->draw(text, position, color, hcenter, vcenter, clip);
     }
     virtual core::dimension2d<u32> getDimension(const wchar_t* text) const
@@ -188,6 +191,8 @@ public:
 
     //! The calls that drew text.
     std::vector<SDrawCall> Calls;
+    //! Called at every draw, to look at the drawing element meanwhile.
+    std::function<void()> OnDraw;
 
     //! The first call that drew text, or null.
     const SDrawCall* find(const std::wstring& text) const
