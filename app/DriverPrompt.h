@@ -9,9 +9,14 @@
 //! The text that asks for the rendering driver, byte for byte.
 extern const char* const DriverPromptText;
 
-//! Writes the prompt, reads one letter (leading white space and line breaks
-//! skipped, the rest of the line left unread) and maps it to a driver.
-//! Returns false for any other character or when nothing can be read.
+//! Asks for the rendering driver.
+/** Writes the prompt, reads one letter (leading white space and line breaks
+skipped, the rest of the line left unread) and maps it to a driver: a to f,
+lower case only.
+\param in: Where the letter is read from.
+\param out: Where the prompt is written.
+\param driver: Receives the driver; unchanged on failure.
+\return False for any other character or when nothing can be read. */
 bool promptForDriver(std::istream& in, std::ostream& out, irr::video::E_DRIVER_TYPE& driver);
 
 #endif

@@ -9,10 +9,14 @@ const irr::u32 FontPathBufferSize = 512;
 //! The font file below the working directory, with Windows separators.
 extern const char* const FontPathSuffix;
 
-//! Writes the working directory followed by the font suffix into buffer
-//! (zero-filled first), the suffix's backslashes turned into the platform's
-//! separator. Returns false, leaving the buffer empty, when the whole path
-//! would not fit: a cut path could name another file.
+//! Builds the path of the font file below the working directory.
+/** Writes the working directory followed by the font suffix into buffer
+(zero-filled first), the suffix's backslashes turned into the platform's
+separator.
+\param workingDirectory: Narrow, zero-terminated; null counts as empty.
+\param buffer: Receives the zero-terminated path.
+\return False, leaving the buffer empty, when the whole path would not fit:
+a cut path could name another file. */
 bool buildFontPath(const char* workingDirectory, char (&buffer)[FontPathBufferSize]);
 
 #endif

@@ -8,28 +8,55 @@ namespace irr
 namespace gui
 {
 
-//! A file-open dialog that walks the process's working directory and shows
-//! entry names decoded from the user's multibyte code page, so that Japanese
-//! and other non-Latin names are readable. The chosen path is kept byte for
-//! byte (see getFileName), and directories are entered with the undecoded
-//! name, so an entry whose name cannot be decoded still opens.
+//! A file-open dialog for names in the user's multibyte code page.
+/** Walks the process's working directory and shows entry names decoded
+from the user's code page, so that Japanese and other non-Latin names are
+readable. The chosen path is kept byte for byte (see getFileName), and
+directories are entered with the undecoded name, so an entry whose name
+cannot be decoded still opens.
+
+\warning Entering a directory changes the process's working directory.
+
+\par This element sends the following events of type EGUI_EVENT_TYPE to its
+parent, with itself as Caller:
+\li EGET_FILE_SELECTED when OK is pressed while a file is chosen;
+\li EGET_FILE_CHOOSE_DIALOG_CANCELLED for Cancel and the title bar's close
+button.
+
+After either event the dialog removes itself from its parent, whose drop
+then destroys it unless someone else holds it. */
 class CGUIFileOpenDialogML : public IGUIFileOpenDialog
 {
 public:
-    //! Centres a 350x250 dialog in parent and lists the working directory.
+    //! Creates a 350 by 250 dialog centred in parent and lists the working
+    //! directory.
+    /** \param environment: The GUI environment that makes the children and
+    gives the skin and file system. Not grabbed; it must outlive the dialog.
+    \param parent: Element that takes the dialog as a child and so holds a
+    reference to it; the creator may drop its own right after. */
     CGUIFileOpenDialogML(IGUIEnvironment* environment, IGUIElement* parent);
+    //! Drops the children, the file system and the listing it holds.
     virtual ~CGUIFileOpenDialogML();
 
+    //! Handles the buttons, the entry list, dragging and the mouse wheel.
+    /** \return True when the event was consumed; otherwise the parent's
+    result for the same event, or false without a parent. */
     virtual bool OnEvent(const SEvent& event);
+    //! Draws the window frame, the caption and the children; nothing while
+    //! hidden.
     virtual void draw();
 
-    //! The chosen file's full path, widened one byte per wide character
-    //! (no decoding). Narrowing it again with the engine's wide-to-narrow
-    //! string conversion gives the file system's bytes back, whatever the
-    //! locale. Empty until a file is chosen.
+    //! The chosen file's full path, widened one byte per wide character.
+    /** No decoding: narrowing it again with the engine's wide-to-narrow
+    string conversion gives the file system's bytes back, whatever the
+    locale.
+    \return Empty until a file is chosen. Owned by the dialog; valid until
+    the selection changes or the dialog is destroyed. */
     virtual const wchar_t* getFileName() const;
 
     //! The directory being shown: the process's working directory.
+    /** \return The file system's working directory, valid until it
+    changes; an empty path without a file system. */
     virtual const io::path& getDirectoryName();
 
 protected:
@@ -37,16 +64,23 @@ protected:
     //! directory text.
     void fillEntryList();
 
+    //! Mouse position, in screen pixels, at the start or last step of a drag.
     core::position2d<s32> DragOrigin;
+    //! Full path of the chosen file, one wide character per byte; empty
+    //! while a directory or nothing is chosen.
     core::stringw SelectedPath;
+    //! The dialog follows the mouse.
     bool IsDragging;
 
+    //! The children; each grabbed besides its link to the dialog.
     IGUIButton* TitleCloseButton;
     IGUIButton* OkButton;
     IGUIButton* CancelButton;
     IGUIListBox* EntryListBox;
     IGUIStaticText* DirectoryText;
+    //! The environment's file system; grabbed.
     io::IFileSystem* FileSystem;
+    //! The listing the entry list shows, entry for entry; owned.
     io::IFileList* DirectoryListing;
     //! The working directory as it was last listed: where to look for an
     //! existing parent when it is removed.

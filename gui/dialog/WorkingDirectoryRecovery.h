@@ -8,12 +8,13 @@ namespace irr
 namespace gui
 {
 
-//! When the process's working directory no longer exists (it was removed
-//! while the program stood in it), changes to the nearest parent of
-//! lastKnown that still exists and returns true. lastKnown may be empty:
-//! then the system's own record of the removed directory is used where it
-//! keeps one. Does nothing, and returns false, while the working directory
-//! exists or when no parent can be found.
+//! Leaves a working directory that was removed while the program stood in it.
+/** Changes to the nearest parent of lastKnown that still exists.
+\param fileSystem: Makes the change; null does nothing.
+\param lastKnown: The directory as last seen. May be empty: then the
+system's own record of the removed directory is used where it keeps one.
+\return True after a change; false, having done nothing, while the working
+directory exists or when no parent can be found. */
 bool returnToExistingDirectory(io::IFileSystem* fileSystem, const io::path& lastKnown);
 
 } // end namespace gui

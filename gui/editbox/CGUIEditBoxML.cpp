@@ -1,6 +1,5 @@
 #include "gui/editbox/CGUIEditBoxML.h"
 
-#include "app/AppGlobals.h"
 #include "ime/InputMethodPlatform.h"
 
 namespace irr
@@ -8,9 +7,9 @@ namespace irr
 namespace gui
 {
 
-CGUIEditBoxML::CGUIEditBoxML(const wchar_t* text, IGUIElement* parent,
+CGUIEditBoxML::CGUIEditBoxML(IGUIEnvironment* environment, const wchar_t* text, IGUIElement* parent,
                              const core::rect<s32>& rectangle)
-    : IGUIEditBox(AppGuiEnvironment, parent, 0, rectangle), MouseSelecting(false), Border(true),
+    : IGUIEditBox(environment, parent, 0, rectangle), MouseSelecting(false), Border(true),
       Background(true), OverrideColorEnabled(false), SelectionStart(0), SelectionEnd(0),
       OverrideColor(video::SColor(101, 255, 255, 255)), OverrideFont(0), LastBreakFont(0),
       ClipboardOperator(0),

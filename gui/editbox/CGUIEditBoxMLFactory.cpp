@@ -1,6 +1,5 @@
 #include "gui/editbox/CGUIEditBoxMLFactory.h"
 
-#include "app/AppGlobals.h"
 #include "gui/editbox/CGUIEditBoxML.h"
 
 #include <cstring>
@@ -16,13 +15,14 @@ CGUIEditBoxMLFactory::CGUIEditBoxMLFactory(IGUIEnvironment* environment) : Envir
 
 IGUIElement* CGUIEditBoxMLFactory::addGUIElement(EGUI_ELEMENT_TYPE type, IGUIElement* parent)
 {
-    if (type != EGUIET_EDIT_BOX || !Environment || Environment != AppGuiEnvironment)
+    if (type != EGUIET_EDIT_BOX || !Environment)
         return 0;
     if (!parent)
         parent = Environment->getRootGUIElement();
 
     // The size is a placeholder: loading sets the rectangle right after.
-    CGUIEditBoxML* box = new CGUIEditBoxML(L"", parent, core::rect<s32>(0, 0, 100, 100));
+    CGUIEditBoxML* box =
+        new CGUIEditBoxML(Environment, L"", parent, core::rect<s32>(0, 0, 100, 100));
     box->drop();
     return box;
 }

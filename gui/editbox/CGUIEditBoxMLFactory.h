@@ -8,24 +8,38 @@ namespace irr
 namespace gui
 {
 
-//! Makes CGUIEditBoxML the edit box that a GUI environment creates by type,
-//! as loadGUI does for every "editBox" it reads. Answers for no other type,
-//! so the engine's own factory still makes every other element.
+//! Makes CGUIEditBoxML the edit box that a GUI environment creates by type.
+/** loadGUI creates every "editBox" it reads this way. The factory answers
+for no other type, so the engine's own factory still makes every other
+element. */
 class CGUIEditBoxMLFactory : public IGUIElementFactory
 {
 public:
+    //! \param environment: The environment whose boxes the factory makes.
+    //! Not grabbed: the environment holds the factory.
     explicit CGUIEditBoxMLFactory(IGUIEnvironment* environment);
 
-    //! A new box, owned by parent (the root element when parent is null).
-    //! Null for any other type, and when environment is not the application's
-    //! AppGuiEnvironment: a box always lives in that one, and placing it
-    //! under a parent of another environment would mix the two.
+    //! Creates an edit box.
+    /** \param type: Must be EGUIET_EDIT_BOX.
+    \param parent: Element that owns the box, which must belong to the
+    factory's environment; null for the environment's root element.
+    \return The new box in the factory's environment, owned by parent: the
+    caller does not drop it. Null for any other type or without an
+    environment. */
     virtual IGUIElement* addGUIElement(EGUI_ELEMENT_TYPE type, IGUIElement* parent = 0);
+    //! Creates an edit box by type name.
+    /** \param typeName: Must be "editBox".
+    \param parent: As for the other form.
+    \return As for the other form. */
     virtual IGUIElement* addGUIElement(const c8* typeName, IGUIElement* parent = 0);
 
+    //! \return 1: the factory makes one type.
     virtual s32 getCreatableGUIElementTypeCount() const;
+    //! \return EGUIET_EDIT_BOX for idx 0, else EGUIET_ELEMENT.
     virtual EGUI_ELEMENT_TYPE getCreateableGUIElementType(s32 idx) const;
+    //! \return "editBox" for idx 0, else null. A static string.
     virtual const c8* getCreateableGUIElementTypeName(s32 idx) const;
+    //! \return "editBox" for EGUIET_EDIT_BOX, else null. A static string.
     virtual const c8* getCreateableGUIElementTypeName(EGUI_ELEMENT_TYPE type) const;
 
 private:
@@ -34,9 +48,11 @@ private:
     IGUIEnvironment* Environment;
 };
 
-//! Registers a CGUIEditBoxMLFactory with environment. The environment asks
-//! the factory registered last first, so call this after any other factory
-//! that also makes edit boxes.
+//! Registers a CGUIEditBoxMLFactory with an environment.
+/** The environment asks the factory registered last first, so call this
+after any other factory that also makes edit boxes.
+\param environment: The environment that takes the factory and holds it;
+nothing happens for null. */
 void registerEditBoxMLFactory(IGUIEnvironment* environment);
 
 } // end namespace gui

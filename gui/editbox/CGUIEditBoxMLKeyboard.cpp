@@ -85,8 +85,6 @@ bool CGUIEditBoxML::processPlainKey(const SEvent& event)
 {
     const EKEY_CODE key = event.KeyInput.Key;
     const bool shift = event.KeyInput.Shift;
-    const s32 size = (s32)Text.size();
-    const bool selection = SelectionStart != SelectionEnd;
 
     if (key == KEY_TAB || key == KEY_SHIFT || key == KEY_ESCAPE ||
         (key >= KEY_F1 && key <= KEY_F24))
@@ -96,62 +94,20 @@ bool CGUIEditBoxML::processPlainKey(const SEvent& event)
     {
     case KEY_BACK:
     case KEY_DELETE:
-        if (!IsEnabled || size == 0)
-            return true;
-        if (selection)
-            eraseSelection();
-        else if (key == KEY_BACK)
-        {
-            if (CursorPos > 0)
-            {
-                Text = Text.subString(0, CursorPos - 1) +
-                       Text.subString((u32)CursorPos, size - CursorPos);
-                --CursorPos;
-            }
-        }
-        else if (CursorPos < size)
-            Text = Text.subString(0, CursorPos) +
-                   Text.subString((u32)CursorPos + 1, size - CursorPos - 1);
-        BlinkStartTime = ime::getTickCount();
-        SelectionStart = SelectionEnd = 0;
-        breakText();
+        eraseAtCursor(key == KEY_BACK);
         return true;
 
     case KEY_RETURN:
         if (MultiLine)
             inputChar(L'\n');
-        else if (Parent)
-        {
-            SEvent enter;
-            enter.EventType = EET_GUI_EVENT;
-            enter.GUIEvent.Caller = this;
-            enter.GUIEvent.Element = 0;
-            enter.GUIEvent.EventType = EGET_EDITBOX_ENTER;
-            Parent->OnEvent(enter);
-        }
+        else
+            sendEnterToParent();
         return true;
 
     case KEY_LEFT:
     case KEY_RIGHT:
-    {
-        const s32 step = key == KEY_LEFT ? -1 : 1;
-        const bool canMove = key == KEY_LEFT ? CursorPos > 0 : CursorPos < size;
-        if (shift)
-        {
-            if (canMove)
-            {
-                if (!selection)
-                    SelectionStart = CursorPos;
-                SelectionEnd = CursorPos + step;
-            }
-        }
-        else
-            SelectionStart = SelectionEnd = 0;
-        if (canMove)
-            CursorPos += step;
-        BlinkStartTime = ime::getTickCount();
+        moveHorizontally(key == KEY_LEFT, shift);
         return true;
-    }
 
     case KEY_HOME:
     case KEY_END:
@@ -169,6 +125,67 @@ bool CGUIEditBoxML::processPlainKey(const SEvent& event)
         inputChar(event.KeyInput.Char);
         return true;
     }
+}
+
+// Backspace (backwards) or Delete: the selection, or else the character
+// before or after the cursor. A disabled or empty box keeps everything, its
+// blink phase included.
+void CGUIEditBoxML::eraseAtCursor(bool backwards)
+{
+    const s32 size = (s32)Text.size();
+    if (!IsEnabled || size == 0)
+        return;
+    if (SelectionStart != SelectionEnd)
+        eraseSelection();
+    else if (backwards)
+    {
+        if (CursorPos > 0)
+        {
+            Text =
+                Text.subString(0, CursorPos - 1) + Text.subString((u32)CursorPos, size - CursorPos);
+            --CursorPos;
+        }
+    }
+    else if (CursorPos < size)
+        Text =
+            Text.subString(0, CursorPos) + Text.subString((u32)CursorPos + 1, size - CursorPos - 1);
+    BlinkStartTime = ime::getTickCount();
+    SelectionStart = SelectionEnd = 0;
+    breakText();
+}
+
+// Without a parent nobody could hear it; the key still counts as handled.
+void CGUIEditBoxML::sendEnterToParent()
+{
+    if (!Parent)
+        return;
+    SEvent enter;
+    enter.EventType = EET_GUI_EVENT;
+    enter.GUIEvent.Caller = this;
+    enter.GUIEvent.Element = 0;
+    enter.GUIEvent.EventType = EGET_EDITBOX_ENTER;
+    Parent->OnEvent(enter);
+}
+
+// With Shift the selection grows from the cursor, or from where it was begun.
+void CGUIEditBoxML::moveHorizontally(bool left, bool shift)
+{
+    const s32 step = left ? -1 : 1;
+    const bool canMove = left ? CursorPos > 0 : CursorPos < (s32)Text.size();
+    if (shift)
+    {
+        if (canMove)
+        {
+            if (SelectionStart == SelectionEnd)
+                SelectionStart = CursorPos;
+            SelectionEnd = CursorPos + step;
+        }
+    }
+    else
+        SelectionStart = SelectionEnd = 0;
+    if (canMove)
+        CursorPos += step;
+    BlinkStartTime = ime::getTickCount();
 }
 
 // A line layout without lines (no font when it was built) has no line to go

@@ -98,10 +98,31 @@ void CGUIEditBoxML::storeLine(u32 index, s32 start, s32 length)
     BrokenLineStarts.push_back(start);
 }
 
-// The line, the current word and the pending whitespace are always
-// contiguous runs of the text, so they are kept as index ranges and turned
-// into strings only when measured or stored; appending character by
-// character to engine strings would reallocate on every step.
+// Where breaking stands in the text. The line, the current word and the
+// pending whitespace are always contiguous runs of the text, so they are
+// kept as index ranges and turned into strings only when measured or
+// stored; appending character by character to engine strings would
+// reallocate on every step.
+struct CGUIEditBoxML::SLineBreaking
+{
+    IGUIFont* Font;
+    //! Pixels a line may take: the box's width less 6.
+    s32 WrapWidth;
+    //! Lines stored so far.
+    u32 LineCount = 0;
+    s32 LineStart = 0;
+    //! Characters of the line so far.
+    s32 LineLength = 0;
+    //! Pixels of the line so far.
+    s32 LineWidth = 0;
+    s32 WordStart = 0;
+    s32 WordLength = 0;
+    //! Characters of whitespace between the line and the word.
+    s32 WhitespaceLength = 0;
+    //! Width of " ", measured at most once a break; -1 until then.
+    s32 SpaceWidth = -1;
+};
+
 void CGUIEditBoxML::breakText()
 {
     IGUISkin* skin = Environment ? Environment->getSkin() : 0;
@@ -117,21 +138,13 @@ void CGUIEditBoxML::breakText()
     }
     LastBreakFont = font;
     BrokenLineStarts.set_used(0);
-    u32 lineCount = 0;
 
     removeLineFeedsOfPairs();
 
+    SLineBreaking state;
+    state.Font = font;
+    state.WrapWidth = RelativeRect.getWidth() - 6;
     const s32 size = (s32)Text.size();
-    const s32 wrapWidth = RelativeRect.getWidth() - 6;
-    s32 lastLineStart = 0;
-    s32 lineLength = 0;
-    s32 wordStart = 0;
-    s32 wordLength = 0;
-    s32 whitespaceLength = 0;
-    s32 length = 0;
-    // Nearly every word follows one space; its width is asked once a break.
-    s32 spaceWidth = -1;
-
     for (s32 i = 0; i < size; ++i)
     {
         wchar_t c = Text[i];
@@ -144,65 +157,115 @@ void CGUIEditBoxML::breakText()
 
         if (c != L' ' && c != 0 && i != size - 1)
         {
-            if (wordLength == 0)
-                wordStart = i;
-            ++wordLength;
+            if (state.WordLength == 0)
+                state.WordStart = i;
+            ++state.WordLength;
             continue;
         }
 
-        if (wordLength > 0)
-        {
-            s32 ws;
-            if (whitespaceLength == 1 && Text[wordStart - 1] == L' ')
-            {
-                if (spaceWidth < 0)
-                    spaceWidth = (s32)font->getDimension(L" ").Width;
-                ws = spaceWidth;
-            }
-            else
-            {
-                ws = (s32)font
-                         ->getDimension(
-                             measurableSlice(wordStart - whitespaceLength, whitespaceLength, true))
-                         .Width;
-            }
-            // A word holds no line break, so it needs no substitution.
-            const s32 ww =
-                (s32)font->getDimension(measurableSlice(wordStart, wordLength, false)).Width;
-            if (WordWrap && length + ww + ws > wrapWidth)
-            {
-                storeLine(lineCount++, lastLineStart, lineLength);
-                lastLineStart = wordStart;
-                lineLength = wordLength;
-                length = ww;
-            }
-            else
-            {
-                lineLength += whitespaceLength + wordLength;
-                length += ws + ww;
-            }
-            wordLength = 0;
-            whitespaceLength = 0;
-        }
-
-        ++whitespaceLength;
-
+        if (state.WordLength > 0)
+            placeWord(state);
+        ++state.WhitespaceLength;
         if (lineBreak)
-        {
-            lineLength += whitespaceLength;
-            storeLine(lineCount++, lastLineStart, lineLength);
-            lastLineStart = i + 1;
-            lineLength = 0;
-            whitespaceLength = 0;
-            length = 0;
-        }
+            endLineAtBreak(state, i);
     }
 
-    lineLength += whitespaceLength + wordLength;
-    storeLine(lineCount++, lastLineStart, lineLength);
-    if (lineCount < BrokenLines.size())
-        BrokenLines.erase(lineCount, (s32)(BrokenLines.size() - lineCount));
+    state.LineLength += state.WhitespaceLength + state.WordLength;
+    storeLine(state.LineCount++, state.LineStart, state.LineLength);
+    if (state.LineCount < BrokenLines.size())
+        BrokenLines.erase(state.LineCount, (s32)(BrokenLines.size() - state.LineCount));
 }
+
+// Nearly every word follows one space, whose width is asked once a break.
+s32 CGUIEditBoxML::measureWhitespaceBeforeWord(SLineBreaking& state)
+{
+    if (state.WhitespaceLength == 1 && Text[state.WordStart - 1] == L' ')
+    {
+        if (state.SpaceWidth < 0)
+            state.SpaceWidth = (s32)state.Font->getDimension(L" ").Width;
+        return state.SpaceWidth;
+    }
+    const s32 begin = state.WordStart - state.WhitespaceLength;
+    return (s32)state.Font->getDimension(measurableSlice(begin, state.WhitespaceLength, true))
+        .Width;
+}
+
+// Puts the finished word on the line, or with word wrap on a new line when
+// it does not fit; the whitespace before a wrapped word belongs to no line.
+void CGUIEditBoxML::placeWord(SLineBreaking& state)
+{
+    const s32 ws = measureWhitespaceBeforeWord(state);
+    // A word holds no line break, so it needs no substitution.
+    const s32 ww =
+        (s32)state.Font->getDimension(measurableSlice(state.WordStart, state.WordLength, false))
+            .Width;
+    if (WordWrap && state.LineWidth + ww + ws > state.WrapWidth)
+    {
+        storeLine(state.LineCount++, state.LineStart, state.LineLength);
+        state.LineStart = state.WordStart;
+        state.LineLength = state.WordLength;
+        state.LineWidth = ww;
+    }
+    else
+    {
+        state.LineLength += state.WhitespaceLength + state.WordLength;
+        state.LineWidth += ws + ww;
+    }
+    state.WordLength = 0;
+    state.WhitespaceLength = 0;
+}
+
+// The line keeps the whitespace up to and including the break character at
+// breakIndex; the next line starts after it.
+void CGUIEditBoxML::endLineAtBreak(SLineBreaking& state, s32 breakIndex)
+{
+    state.LineLength += state.WhitespaceLength;
+    storeLine(state.LineCount++, state.LineStart, state.LineLength);
+    state.LineStart = breakIndex + 1;
+    state.LineLength = 0;
+    state.WhitespaceLength = 0;
+    state.LineWidth = 0;
+}
+
+namespace
+{
+// Left and right edge of a line width pixels wide in a frame frameWidth
+// wide, relative to the frame. Halves truncate toward zero; every alignment
+// but lower-right and centre lays out as upper-left.
+void alignHorizontally(core::rect<s32>& r, EGUI_ALIGNMENT align, s32 frameWidth, s32 width)
+{
+    switch (align)
+    {
+    case EGUIA_LOWERRIGHT:
+        r.UpperLeftCorner.X = frameWidth - width;
+        r.LowerRightCorner.X = frameWidth;
+        break;
+    case EGUIA_CENTER:
+        r.UpperLeftCorner.X = frameWidth / 2 - width / 2;
+        r.LowerRightCorner.X = frameWidth / 2 + width / 2;
+        break;
+    default:
+        r.UpperLeftCorner.X = 0;
+        r.LowerRightCorner.X = width;
+        break;
+    }
+}
+
+// Top of line number line of lineCount lines, each height pixels high, in a
+// frame frameHeight high, relative to the frame; the same rules as above.
+s32 getAlignedLineTop(EGUI_ALIGNMENT align, s32 frameHeight, s32 height, s32 line, s32 lineCount)
+{
+    switch (align)
+    {
+    case EGUIA_LOWERRIGHT:
+        return frameHeight + (line - lineCount) * height;
+    case EGUIA_CENTER:
+        return frameHeight / 2 - (height * lineCount) / 2 + height * line;
+    default:
+        return height * line;
+    }
+}
+} // namespace
 
 void CGUIEditBoxML::setTextRect(s32 line)
 {
@@ -229,38 +292,9 @@ void CGUIEditBoxML::setTextRect(s32 line)
     }
     h += font->getKerningHeight();
 
-    const s32 w = (s32)d.Width;
-    const s32 frameWidth = FrameRect.getWidth();
-    const s32 frameHeight = FrameRect.getHeight();
-
-    switch (HTextAlign)
-    {
-    case EGUIA_LOWERRIGHT:
-        CurrentTextRect.UpperLeftCorner.X = frameWidth - w;
-        CurrentTextRect.LowerRightCorner.X = frameWidth;
-        break;
-    case EGUIA_CENTER:
-        CurrentTextRect.UpperLeftCorner.X = frameWidth / 2 - w / 2;
-        CurrentTextRect.LowerRightCorner.X = frameWidth / 2 + w / 2;
-        break;
-    default:
-        CurrentTextRect.UpperLeftCorner.X = 0;
-        CurrentTextRect.LowerRightCorner.X = w;
-        break;
-    }
-
-    switch (VTextAlign)
-    {
-    case EGUIA_LOWERRIGHT:
-        CurrentTextRect.UpperLeftCorner.Y = frameHeight + (line - lineCount) * h;
-        break;
-    case EGUIA_CENTER:
-        CurrentTextRect.UpperLeftCorner.Y = frameHeight / 2 - (h * lineCount) / 2 + h * line;
-        break;
-    default:
-        CurrentTextRect.UpperLeftCorner.Y = h * line;
-        break;
-    }
+    alignHorizontally(CurrentTextRect, HTextAlign, FrameRect.getWidth(), (s32)d.Width);
+    CurrentTextRect.UpperLeftCorner.Y =
+        getAlignedLineTop(VTextAlign, FrameRect.getHeight(), h, line, lineCount);
 
     CurrentTextRect.UpperLeftCorner.X -= HScrollPos;
     CurrentTextRect.LowerRightCorner.X -= HScrollPos;

@@ -11,24 +11,30 @@ namespace irr
 namespace gui
 {
 
-//! One FreeType library instance and the first face of one font file,
-//! shared by reference count so that a font can keep it after its creator
-//! lets go.
+//! One FreeType library instance and the first face of one font file.
+/** Reference counted, so that a font can keep the face after its creator
+lets go: CGUITTFont::attach grabs it. The last drop releases the FreeType
+face and library. */
 class CGUITTFace : public virtual IReferenceCounted
 {
 public:
-    //! Not loaded yet.
+    //! Creates a face that is not loaded yet, with reference count 1.
     CGUITTFace();
 
-    //! Opens face 0 of the font file at filename. Returns true when the face
-    //! is ready; on failure nothing stays open. A face loads once: later
-    //! calls return false and keep the face as it is, because fonts attached
-    //! to it read its FreeType face.
+    //! Opens face 0 of a font file.
+    /** A face loads once: later calls return false and keep the face as it
+    is, because fonts attached to it read its FreeType face.
+    \param filename: Narrow, zero-terminated path of the font file.
+    \return True when the face is ready; on failure nothing stays open and
+    Loaded stays false. */
     bool load(const c8* filename);
 
     //! load succeeded; only then are Library and Face released at the end.
     bool Loaded;
+    //! The FreeType library instance; valid while Loaded, owned by the face.
     FT_Library Library;
+    //! Face 0 of the file; valid while Loaded, owned by the face. Glyph
+    //! records keep the address of this field.
     FT_Face Face;
 
 protected:

@@ -1,7 +1,5 @@
 #include "gui/font/CGUITTFont.h"
 
-#include "app/AppGlobals.h"
-
 namespace irr
 {
 namespace gui
@@ -26,12 +24,10 @@ core::rect<s32> inkedSourceRect(s32 width, s32 height, u32 texWidth, u32 texHeig
 }
 } // namespace
 
-CGUITTFont::CGUITTFont()
-    : AntiAlias(false), Transparency(false), Size(0), Attached(false), Driver(0), Face(0),
+CGUITTFont::CGUITTFont(video::IVideoDriver* driver)
+    : AntiAlias(false), Transparency(false), Size(0), Attached(false), Driver(driver), Face(0),
       KerningWidth(0), KerningHeight(0)
 {
-    if (AppGuiEnvironment)
-        Driver = AppGuiEnvironment->getVideoDriver();
     if (Driver)
         Driver->grab();
 }

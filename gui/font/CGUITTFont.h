@@ -11,51 +11,97 @@ namespace irr
 namespace gui
 {
 
-//! The engine's font interface on a TrueType face. Each glyph is rendered by
-//! FreeType the first time it is measured or drawn and then drawn from its
-//! textures as a 2D image.
+//! The engine's font interface on a TrueType face.
+/** Each glyph is rendered by FreeType the first time it is measured or
+drawn and then drawn from its textures as a 2D image; measuring therefore
+fills the cache too. All sizes are in pixels. */
 class CGUITTFont : public IGUIFont
 {
 public:
-    //! Takes the video driver from the application's GUI environment
-    //! (AppGuiEnvironment), which must be set before.
+    //! The application's form: takes the video driver from the GUI
+    //! environment in AppGuiEnvironment.
+    /** AppGuiEnvironment must be set before. Defined by the application,
+    not by the font; other programs use CGUITTFont(video::IVideoDriver*). */
     CGUITTFont();
 
-    //! Uses face, which must be loaded, at pixel height size. Attaching again
-    //! replaces the face and discards every glyph of the earlier one. Returns
-    //! false, changing nothing, without a driver or a loaded face.
+    //! Creates a font without a face, with reference count 1.
+    /** Attach a face before measuring or drawing.
+    \param driver: The video driver that makes, draws and removes the glyph
+    textures. Grabbed until the font is destroyed. May be null: the font
+    then cannot be attached and draws nothing. */
+    explicit CGUITTFont(video::IVideoDriver* driver);
+
+    //! Uses a face at a pixel height.
+    /** Attaching again replaces the face and discards every glyph of the
+    earlier one, textures included.
+    \param face: A loaded face. Grabbed; the previous face is dropped.
+    \param size: Pixel height: the line height and the base of the advance
+    of characters without a glyph.
+    \return False, changing nothing, without a driver or a loaded face. */
     bool attach(CGUITTFace* face, u32 size);
 
-    //! Draws one line: line breaks are drawn and advanced like any other
-    //! character.
+    //! Draws one line of text.
+    /** Line breaks are drawn and advanced like any other character. Without
+    a face nothing is drawn.
+    \param text: Text to draw.
+    \param position: Rectangle whose upper-left corner is the pen; the
+    baseline lies Size pixels below it.
+    \param color: Colour of the text; its alpha is replaced by 255 unless
+    Transparency is set.
+    \param hcenter: Centre the text horizontally in position.
+    \param vcenter: Centre the text vertically in position.
+    \param clip: Rectangle to clip against, or null. */
     virtual void draw(const core::stringw& text, const core::rect<s32>& position,
                       video::SColor color, bool hcenter = false, bool vcenter = false,
                       const core::rect<s32>* clip = 0);
-    //! Width of the widest line and Size per line; CR, LF and CR LF end lines.
+
+    //! Size of a text that may hold several lines.
+    /** \param text: Zero-terminated text; CR, LF and CR LF end lines.
+    \return Width of the widest line, KerningWidth included after every
+    character, and Size per line; (0, Size) for an empty text, (0, 0)
+    without a face. */
     virtual core::dimension2d<u32> getDimension(const wchar_t* text) const;
-    //! The first character whose right edge reaches pixelX, or -1.
+
+    //! Index of the character at a horizontal offset.
+    /** KerningWidth is not counted here.
+    \param text: Zero-terminated text.
+    \param pixelX: Pixels from the text's left edge.
+    \return The first character whose right edge reaches pixelX, or -1
+    beyond the text's end, for an empty text and without a face. */
     virtual s32 getCharacterFromPos(const wchar_t* text, s32 pixelX) const;
+
+    //! \return EGFT_CUSTOM.
     virtual EGUI_FONT_TYPE getType() const { return EGFT_CUSTOM; }
+    //! \param kerning: Pixels added after every character when drawing and measuring.
     virtual void setKerningWidth(s32 kerning) { KerningWidth = kerning; }
+    //! \param kerning: Pixels stored for getKerningHeight; the font itself
+    //! does not use them.
     virtual void setKerningHeight(s32 kerning) { KerningHeight = kerning; }
-    //! The same for every pair of letters.
+    //! \return KerningWidth, the same for every pair of letters.
     virtual s32 getKerningWidth(const wchar_t* thisLetter = 0,
                                 const wchar_t* previousLetter = 0) const;
+    //! \return KerningHeight.
     virtual s32 getKerningHeight() const { return KerningHeight; }
-    //! Characters of s are still measured and advanced but never drawn.
+    //! Characters still measured and advanced but never drawn.
+    /** \param s: The characters, copied; null for none. */
     virtual void setInvisibleCharacters(const wchar_t* s);
 
-    //! Pixels the pen moves for c, KerningWidth not included: the right edge
-    //! of its anti-aliased bitmap, or for a character without a glyph or with
-    //! an empty one half the size below U+2000 and the full size from there.
+    //! Pixels the pen moves for a character, KerningWidth not included.
+    /** \return The right edge of its anti-aliased bitmap, or for a character
+    without a glyph or with an empty one half of Size below U+2000 and Size
+    from there; 0 without a face. */
     s32 getGlyphAdvance(wchar_t c) const;
 
-    //! The record of glyph index glyphIndex, rendered on first use; null for
-    //! the missing glyph (index 0) or an index the face does not have.
+    //! The record of a glyph, rendered on first use.
+    /** \param glyphIndex: FreeType glyph index.
+    \return Null for the missing glyph (index 0) or an index the face does
+    not have. Owned by the font; valid until the font is attached again or
+    destroyed. */
     const CGUITTGlyph* getGlyph(u32 glyphIndex) const;
 
-    //! FreeType's glyph index for c in the attached face; 0 when none.
-    //! Looked up once per character of the Basic Multilingual Plane.
+    //! FreeType's glyph index for a character in the attached face.
+    /** Looked up once per character of the Basic Multilingual Plane.
+    \return 0 when the face has no glyph for c, or without a face. */
     u32 getGlyphIndex(wchar_t c) const;
 
     //! Draw with the anti-aliased textures instead of the monochrome ones.
@@ -64,6 +110,7 @@ public:
     bool Transparency;
 
 protected:
+    //! Drops the face, removes every glyph texture and then drops the driver.
     virtual ~CGUITTFont();
 
 private:
@@ -79,7 +126,9 @@ private:
 
     //! Pixel height: the line height and the base of the fallback advance.
     u32 Size;
+    //! A face is attached and Face holds a reference to it.
     bool Attached;
+    //! Grabbed; null when the font was made without one.
     video::IVideoDriver* Driver;
     //! Glyph index i at position i - 1. Measuring is const in the engine's
     //! interface but fills the cache, hence mutable.
@@ -89,7 +138,9 @@ private:
     //! attach. Searching FreeType's character map cost several times the
     //! rest of measuring a cached character, and texts repeat characters.
     mutable core::array<u32> CharGlyphIndices;
+    //! Grabbed while Attached.
     CGUITTFace* Face;
+    //! Pixels after every character.
     s32 KerningWidth;
     s32 KerningHeight;
     core::stringw Invisible;

@@ -11,26 +11,36 @@ namespace irr
 namespace gui
 {
 
-//! One glyph of a face at one pixel size: where its bitmap sits relative to
-//! the pen, a copy of its anti-aliased coverage, and two textures made from
-//! it, a 32-bit anti-aliased one and a 16-bit monochrome one. The record owns
-//! the coverage copy and both textures and removes the textures from the
-//! driver when it ends.
-//!
-//! Records live by value in the font's array. A copy never takes over the
-//! original's textures: it gets the same driver, face and size and starts
-//! empty, so a texture can never end up owned (and removed) twice.
+//! One glyph of a face at one pixel size, with its textures.
+/** Holds where the glyph's bitmap sits relative to the pen, a copy of its
+anti-aliased coverage, and two textures made from it: a 32-bit anti-aliased
+one named "TTFontGlyph<index>" and a 16-bit monochrome one named
+"TTFontGlyph<index>_16". The record owns the coverage copy and both textures
+and removes the textures from Driver when it is destroyed or assigned.
+
+Records live by value in the font's array. A copy never takes over the
+original's textures: it gets the same driver, face and size and starts
+empty, so a texture can never end up owned (and removed) twice. The
+reference count is not used. */
 class CGUITTGlyph : public IReferenceCounted
 {
 public:
+    //! An empty record: no driver, no face, nothing rendered.
     CGUITTGlyph();
+    //! An empty record with the driver, face and size of other.
     CGUITTGlyph(const CGUITTGlyph& other);
+    //! Releases this record's textures and coverage and takes the driver,
+    //! face and size of other; nothing rendered.
     CGUITTGlyph& operator=(const CGUITTGlyph& other);
+    //! Removes both textures from Driver and frees the coverage.
     virtual ~CGUITTGlyph();
 
-    //! Renders glyph glyphIndex of the face with FreeType and makes both
-    //! textures. Sets Cached once the anti-aliased rendering succeeded; a
-    //! failure of either variant leaves that variant as it was.
+    //! Renders the glyph with FreeType at Size pixels and makes both textures.
+    /** Sets Cached once the anti-aliased rendering succeeded. A failure of
+    either variant leaves that variant's fields and texture as they were. The
+    driver's texture creation flags are the same afterwards. Does nothing
+    without a face.
+    \param glyphIndex: FreeType glyph index of this record, 1 or more. */
     void cache(u32 glyphIndex);
 
     //! The anti-aliased rendering succeeded; the font renders the record
@@ -38,27 +48,31 @@ public:
     bool Cached;
     //! Makes and removes the textures; not grabbed, the font holds it.
     video::IVideoDriver* Driver;
-    //! The owning face's Face field, read at each cache.
+    //! Address of the owning CGUITTFace's Face field, read at each cache.
     FT_Face* FaceHandle;
     //! Pixel height of the font.
     u32 Size;
 
-    s32 Top;
-    s32 Left;
-    s32 Width;
-    s32 Height;
-    u32 TexWidth;
-    u32 TexHeight;
+    s32 Top;       //!< Pixels from the baseline up to the anti-aliased bitmap's top row.
+    s32 Left;      //!< Pixels from the pen right to its left column.
+    s32 Width;     //!< Width of the anti-aliased bitmap in pixels.
+    s32 Height;    //!< Rows of the anti-aliased bitmap.
+    u32 TexWidth;  //!< Side of the square 32-bit texture, a power of two.
+    u32 TexHeight; //!< Equal to TexWidth.
+    //! The 32-bit texture, or null; owned by the record, removed from Driver
+    //! with it.
     video::ITexture* Texture;
 
-    s32 Top16;
-    s32 Left16;
-    //! Size of the monochrome bitmap; its outline may round to other pixels
-    //! than the anti-aliased one.
+    s32 Top16;  //!< Top of the monochrome bitmap.
+    s32 Left16; //!< Left of the monochrome bitmap.
+    //! Width of the monochrome bitmap; its outline may round to other
+    //! pixels than the anti-aliased one.
     s32 Width16;
-    s32 Height16;
-    u32 TexWidth16;
-    u32 TexHeight16;
+    s32 Height16;    //!< Rows of the monochrome bitmap.
+    u32 TexWidth16;  //!< Side of the square 16-bit texture, a power of two.
+    u32 TexHeight16; //!< Equal to TexWidth16.
+    //! The 16-bit texture, or null; owned by the record, removed from Driver
+    //! with it.
     video::ITexture* Texture16;
 
     //! Height rows of Width bytes, no gap between rows; 0 empty, 255 full.

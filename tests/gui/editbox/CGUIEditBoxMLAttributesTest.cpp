@@ -33,7 +33,7 @@ protected:
     AttributeBox* box(const wchar_t* text,
                       const core::rect<s32>& rect = core::rect<s32>(0, 0, 120, 60))
     {
-        AttributeBox* made = new AttributeBox(text, Root, rect);
+        AttributeBox* made = new AttributeBox(App.gui(), text, Root, rect);
         made->drop();
         return made;
     }

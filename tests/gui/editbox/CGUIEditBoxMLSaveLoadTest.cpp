@@ -84,7 +84,7 @@ void buildScreen(gui::IGUIEnvironment* env)
     gui::IGUIWindow* window = env->addWindow(core::rect<s32>(300, 150, 600, 400), false, L"窓");
     env->addCheckBox(true, core::rect<s32>(10, 30, 100, 50), window, 5, L"check");
 
-    TestEditBox* multi = makeBox(JapaneseText, core::rect<s32>(10, 60, 160, 200), window);
+    TestEditBox* multi = makeBox(env, JapaneseText, core::rect<s32>(10, 60, 160, 200), window);
     multi->setName("multi");
     multi->setMultiLine(true);
     multi->setWordWrap(true);
@@ -92,7 +92,7 @@ void buildScreen(gui::IGUIEnvironment* env)
     multi->setTextAlignment(gui::EGUIA_CENTER, gui::EGUIA_UPPERLEFT);
     multi->setMax(100);
 
-    TestEditBox* password = makeBox(L"秘密 secret", core::rect<s32>(350, 110, 550, 130), root);
+    TestEditBox* password = makeBox(env, L"秘密 secret", core::rect<s32>(350, 110, 550, 130), root);
     password->setName("password");
     password->setPasswordBox(true, L'●');
     password->setAutoScroll(false);
@@ -179,18 +179,24 @@ TEST_F(EditBoxSaveLoad, OnlyTheEditBoxIsMadeByOurFactory)
     }
 }
 
-// A box takes its environment from the application's global, so a factory
-// of another environment leaves the edit box to the engine there.
-TEST_F(EditBoxSaveLoad, AnotherEnvironmentKeepsTheEnginesEditBox)
+// The factory makes its boxes in the environment it serves, not in the
+// application's: such a box hangs under that environment's root, measures
+// with its skin's font and takes the focus there.
+TEST_F(EditBoxSaveLoad, AnotherEnvironmentGetsOurBoxInItself)
 {
     testsupport::ScopedAppDevice app;
     IrrlichtDevice* other = createDevice(video::EDT_NULL);
     ASSERT_TRUE(other);
-    gui::registerEditBoxMLFactory(other->getGUIEnvironment());
-    gui::IGUIElement* box = other->getGUIEnvironment()->addGUIElement("editBox");
-    ASSERT_TRUE(box);
-    EXPECT_FALSE(isOurs(box));
-    EXPECT_EQ(box->getType(), gui::EGUIET_EDIT_BOX);
+    gui::IGUIEnvironment* env = other->getGUIEnvironment();
+    gui::registerEditBoxMLFactory(env);
+    gui::IGUIElement* box = env->addGUIElement("editBox");
+    ASSERT_TRUE(isOurs(box));
+    EXPECT_EQ(box->getParent(), env->getRootGUIElement());
+    EXPECT_EQ(static_cast<gui::IGUIEditBox*>(box)->getActiveFont(), env->getSkin()->getFont());
+
+    EXPECT_TRUE(box->OnEvent(mouseEvent(EMIE_LMOUSE_PRESSED_DOWN, 5, 5)));
+    EXPECT_EQ(env->getFocus(), box);
+    EXPECT_EQ(app.gui()->getFocus(), (gui::IGUIElement*)0);
     other->drop();
 }
 

@@ -21,8 +21,8 @@ protected:
 
     TestEditBox* box(const wchar_t* text)
     {
-        TestEditBox* b =
-            makeBox(text, core::rect<s32>(20, 20, 220, 40), App.gui()->getRootGUIElement());
+        TestEditBox* b = makeBox(App.gui(), text, core::rect<s32>(20, 20, 220, 40),
+                                 App.gui()->getRootGUIElement());
         useClipboard(b, Clipboard);
         App.gui()->setFocus(b);
         return b;

@@ -26,7 +26,7 @@ protected:
 
     TestEditBox* box(const wchar_t* text, bool multiLine, bool wordWrap)
     {
-        TestEditBox* b = makeBox(text, core::rect<s32>(100, 50, 300, 250), Parent);
+        TestEditBox* b = makeBox(App.gui(), text, core::rect<s32>(100, 50, 300, 250), Parent);
         b->setMultiLine(multiLine);
         b->setWordWrap(wordWrap);
         b->setTextAlignment(gui::EGUIA_UPPERLEFT, gui::EGUIA_UPPERLEFT);

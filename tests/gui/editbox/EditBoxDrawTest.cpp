@@ -44,7 +44,7 @@ protected:
 
     TestEditBox* box(const wchar_t* text, const core::rect<s32>& rect)
     {
-        TestEditBox* b = makeBox(text, rect, App.gui()->getRootGUIElement());
+        TestEditBox* b = makeBox(App.gui(), text, rect, App.gui()->getRootGUIElement());
         b->BlinkStartTime = 5000;
         return b;
     }
@@ -102,7 +102,13 @@ TEST_F(EditBoxDraw, DisabledTextIsGreyButTheCursorIsNot)
     TestEditBox* b = box(L"grey", core::rect<s32>(20, 20, 220, 40));
     b->setEnabled(false);
     App.gui()->setFocus(b);
+    // The grey is the colour drawn in, not an override colour the box
+    // pretends to have while it draws.
+    bool overrideSeen = false;
+    Spy->OnDraw = [&] { overrideSeen = overrideSeen || b->isOverrideColorEnabled(); };
     frame();
+    Spy->OnDraw = nullptr;
+    EXPECT_FALSE(overrideSeen);
     ASSERT_TRUE(Spy->find(L"grey") && Spy->find(L"_"));
     EXPECT_EQ(Spy->find(L"grey")->Color, GrayText);
     EXPECT_EQ(Spy->find(L"_")->Color, ButtonText);

@@ -63,7 +63,7 @@ protected:
 
     TestEditBox* newBox()
     {
-        TestEditBox* box = makeBox(L"Editable Text1", core::rect<s32>(10, 10, 130, 70),
+        TestEditBox* box = makeBox(App.gui(), L"Editable Text1", core::rect<s32>(10, 10, 130, 70),
                                    App.gui()->getRootGUIElement());
         useClipboard(box, Clipboard);
         box->setOverrideFont(Ipa);

@@ -28,7 +28,7 @@ protected:
 
     TestEditBox* box(const wchar_t* text, bool multiLine = false)
     {
-        TestEditBox* b = makeBox(text, core::rect<s32>(20, 20, 220, 120), Parent);
+        TestEditBox* b = makeBox(App.gui(), text, core::rect<s32>(20, 20, 220, 120), Parent);
         b->setMultiLine(multiLine);
         useClipboard(b, Clipboard);
         App.gui()->setFocus(b);
@@ -174,7 +174,7 @@ TEST_F(EditBoxKeyboard, EnterNotifiesTheParentOrBreaksTheLine)
     EXPECT_EQ(Parent->Events[0].GUIEvent.Caller, single);
     EXPECT_EQ(Parent->Events[0].GUIEvent.Element, (gui::IGUIElement*)0);
 
-    TestEditBox* orphan = new TestEditBox(L"x", 0, core::rect<s32>(0, 0, 100, 20));
+    TestEditBox* orphan = new TestEditBox(App.gui(), L"x", 0, core::rect<s32>(0, 0, 100, 20));
     EXPECT_TRUE(orphan->OnEvent(keyEvent(KEY_RETURN, L'\r')));
     orphan->drop();
 
@@ -253,7 +253,8 @@ TEST_F(EditBoxKeyboard, HomeAndEndWorkOnTheCursorLine)
 // the cursor's line, End stopping before the space the wrap dropped.
 TEST_F(EditBoxKeyboard, HomeAndEndStopAtASoftWrap)
 {
-    TestEditBox* b = makeBox(L"alpha beta gamma delta", core::rect<s32>(20, 20, 100, 120), Parent);
+    TestEditBox* b =
+        makeBox(App.gui(), L"alpha beta gamma delta", core::rect<s32>(20, 20, 100, 120), Parent);
     b->setWordWrap(true);
     App.gui()->setFocus(b);
     ASSERT_EQ(lines(*b), (std::vector<std::wstring>{L"alpha beta", L"gamma delta"}));

@@ -21,7 +21,7 @@ protected:
         if (!GetParam())
             return;
         gui::CGUITTFace* face = new gui::CGUITTFace();
-        gui::CGUITTFont* font = new gui::CGUITTFont();
+        gui::CGUITTFont* font = new gui::CGUITTFont(App.driver());
         EXPECT_TRUE(face->load(testsupport::ipaFontPath()));
         EXPECT_TRUE(font->attach(face, 12));
         App.gui()->getSkin()->setFont(font);
@@ -33,7 +33,8 @@ protected:
     //! A word-wrapping box whose wrap width (the box's width less 6) is wrap.
     TestEditBox* wrapBox(const wchar_t* text, s32 wrap)
     {
-        TestEditBox* box = makeBox(text, core::rect<s32>(10, 10, 10 + wrap + 6, 200), Root);
+        TestEditBox* box =
+            makeBox(App.gui(), text, core::rect<s32>(10, 10, 10 + wrap + 6, 200), Root);
         box->setWordWrap(true);
         return box;
     }
@@ -45,12 +46,12 @@ protected:
 
 TEST_P(EditBoxLayout, HardBreaksMakeLinesAndCrLfBecomesOneCharacter)
 {
-    TestEditBox* empty = makeBox(L"", core::rect<s32>(0, 0, 200, 100), Root);
+    TestEditBox* empty = makeBox(App.gui(), L"", core::rect<s32>(0, 0, 200, 100), Root);
     empty->setMultiLine(true);
     EXPECT_EQ(lines(*empty), std::vector<std::wstring>{L""});
     EXPECT_EQ(starts(*empty), std::vector<s32>{0});
 
-    TestEditBox* box = makeBox(L"ab\r\ncd", core::rect<s32>(0, 0, 200, 100), Root);
+    TestEditBox* box = makeBox(App.gui(), L"ab\r\ncd", core::rect<s32>(0, 0, 200, 100), Root);
     box->setMultiLine(true);
     EXPECT_EQ(std::wstring(box->getText()), L"ab\rcd");
     EXPECT_EQ(lines(*box), (std::vector<std::wstring>{L"ab ", L"cd"}));
@@ -58,7 +59,8 @@ TEST_P(EditBoxLayout, HardBreaksMakeLinesAndCrLfBecomesOneCharacter)
 
     // An index between a CR and its LF stands after the CR once the pair
     // is one break: at the start of the next line.
-    TestEditBox* single = makeBox(L"ab\r\ncd\r\nef", core::rect<s32>(0, 0, 200, 100), Root);
+    TestEditBox* single =
+        makeBox(App.gui(), L"ab\r\ncd\r\nef", core::rect<s32>(0, 0, 200, 100), Root);
     single->CursorPos = 3;
     single->SelectionStart = 1;
     single->SelectionEnd = 7;
@@ -131,7 +133,7 @@ TEST_P(EditBoxLayout, RunsWithoutSpacesAreNeverSplitAndTheLastCharacterIsNotMeas
 
 TEST_P(EditBoxLayout, LineRectanglesTouchAndFollowAlignment)
 {
-    TestEditBox* box = makeBox(L"ab\ncdef", core::rect<s32>(0, 0, 200, 100), Root);
+    TestEditBox* box = makeBox(App.gui(), L"ab\ncdef", core::rect<s32>(0, 0, 200, 100), Root);
     box->setMultiLine(true);
     box->FrameRect = core::rect<s32>(100, 50, 300, 150);
     const s32 h = (s32)Font->getDimension(L"ab ").Height + Font->getKerningHeight();
@@ -158,7 +160,7 @@ TEST_P(EditBoxLayout, LineRectanglesTouchAndFollowAlignment)
 TEST_P(EditBoxLayout, VerticalScrollShowsTheCursorLineAtTheBottom)
 {
     TestEditBox* box =
-        makeBox(L"0\n1\n2\n3\n4\n5\n6\n7\n8\n9", core::rect<s32>(0, 0, 200, 56), Root);
+        makeBox(App.gui(), L"0\n1\n2\n3\n4\n5\n6\n7\n8\n9", core::rect<s32>(0, 0, 200, 56), Root);
     box->setMultiLine(true);
     box->setTextAlignment(gui::EGUIA_UPPERLEFT, gui::EGUIA_UPPERLEFT);
     box->draw();
@@ -189,7 +191,7 @@ TEST_P(EditBoxLayout, VerticalScrollShowsTheCursorLineAtTheBottom)
 
     // A line taller than its frame that ends on the frame's bottom edge is
     // scrolled so that its top shows.
-    TestEditBox* low = makeBox(L"x", core::rect<s32>(0, 100, 200, 100 + h), Root);
+    TestEditBox* low = makeBox(App.gui(), L"x", core::rect<s32>(0, 100, 200, 100 + h), Root);
     low->setMultiLine(true);
     low->setTextAlignment(gui::EGUIA_UPPERLEFT, gui::EGUIA_LOWERRIGHT);
     low->draw();
@@ -201,7 +203,7 @@ TEST_P(EditBoxLayout, VerticalScrollShowsTheCursorLineAtTheBottom)
 TEST_P(EditBoxLayout, HorizontalScrollKeepsRoomForTheCursor)
 {
     const wchar_t* longText = L"a rather long line of text that overflows";
-    TestEditBox* box = makeBox(longText, core::rect<s32>(0, 0, 120, 20), Root);
+    TestEditBox* box = makeBox(App.gui(), longText, core::rect<s32>(0, 0, 120, 20), Root);
     box->draw();
     const s32 cursorRoom = widthOf(Font, L"_ ");
     ASSERT_GT(widthOf(Font, longText), box->FrameRect.getWidth());
@@ -214,7 +216,7 @@ TEST_P(EditBoxLayout, HorizontalScrollKeepsRoomForTheCursor)
     box->calculateScrollPos();
     EXPECT_EQ(box->HScrollPos, 0);
 
-    TestEditBox* right = makeBox(L"short", core::rect<s32>(0, 30, 120, 50), Root);
+    TestEditBox* right = makeBox(App.gui(), L"short", core::rect<s32>(0, 30, 120, 50), Root);
     right->setTextAlignment(gui::EGUIA_LOWERRIGHT, gui::EGUIA_CENTER);
     right->draw();
     right->CursorPos = 5;
@@ -227,7 +229,7 @@ TEST_P(EditBoxLayout, HorizontalScrollKeepsRoomForTheCursor)
 
 TEST_P(EditBoxLayout, TextDimensionSpansTheShownLinesOnly)
 {
-    TestEditBox* box = makeBox(L"ab\ncdef", core::rect<s32>(0, 0, 200, 100), Root);
+    TestEditBox* box = makeBox(App.gui(), L"ab\ncdef", core::rect<s32>(0, 0, 200, 100), Root);
     box->setMultiLine(true);
     const s32 h = (s32)Font->getDimension(L"ab ").Height + Font->getKerningHeight();
     EXPECT_EQ(box->getTextDimension(),
@@ -246,7 +248,7 @@ TEST_P(EditBoxLayout, LongTextsBreakInOnePass)
     text.reserve(100001);
     for (int i = 0; i < 100000; ++i)
         text.append(i % 50 == 48 ? L'\r' : (i % 50 == 49 ? L'\n' : (i % 7 ? L'x' : L' ')));
-    TestEditBox* box = makeBox(text.c_str(), core::rect<s32>(0, 0, 300, 100), Root);
+    TestEditBox* box = makeBox(App.gui(), text.c_str(), core::rect<s32>(0, 0, 300, 100), Root);
     box->setMultiLine(true);
     box->setWordWrap(true);
     EXPECT_EQ(box->text().size(), 98000u);

@@ -25,7 +25,7 @@ protected:
     //! A box that has been drawn once, so that its frame is known.
     TestEditBox* box(const wchar_t* text, const core::rect<s32>& rect, bool multiLine = false)
     {
-        TestEditBox* b = makeBox(text, rect, Parent);
+        TestEditBox* b = makeBox(App.gui(), text, rect, Parent);
         b->setMultiLine(multiLine);
         b->setTextAlignment(gui::EGUIA_UPPERLEFT, gui::EGUIA_UPPERLEFT);
         b->draw();

@@ -19,9 +19,12 @@ protected:
     gui::IGUIElement* Root;
 };
 
+// The demo's own form, which names no environment: the box must land in
+// AppGuiEnvironment and use its skin.
 TEST_F(EditBoxProperties, StartsAsADemoBoxExpects)
 {
-    TestEditBox* box = makeBox(L"Editable Text1", core::rect<s32>(350, 80, 550, 100), Root);
+    TestEditBox* box = new TestEditBox(L"Editable Text1", Root, core::rect<s32>(350, 80, 550, 100));
+    box->drop();
     EXPECT_EQ(box->getID(), 0);
     EXPECT_EQ(box->getParent(), Root);
     EXPECT_EQ(box->getType(), gui::EGUIET_EDIT_BOX);
@@ -34,7 +37,7 @@ TEST_F(EditBoxProperties, StartsAsADemoBoxExpects)
 
 TEST_F(EditBoxProperties, PasswordModeForcesOneLineAndKeepsItsCharacter)
 {
-    TestEditBox* box = makeBox(L"one two\nthree", core::rect<s32>(0, 0, 60, 100), Root);
+    TestEditBox* box = makeBox(App.gui(), L"one two\nthree", core::rect<s32>(0, 0, 60, 100), Root);
     box->setMultiLine(true);
     box->setWordWrap(true);
     ASSERT_GT(box->BrokenLines.size(), 1u);
@@ -65,7 +68,7 @@ TEST_F(EditBoxProperties, PasswordModeForcesOneLineAndKeepsItsCharacter)
 
 TEST_F(EditBoxProperties, MultiLineTakesEffectAtOnce)
 {
-    TestEditBox* box = makeBox(L"ab\ncd", core::rect<s32>(0, 0, 200, 100), Root);
+    TestEditBox* box = makeBox(App.gui(), L"ab\ncd", core::rect<s32>(0, 0, 200, 100), Root);
     box->setMultiLine(true);
     EXPECT_EQ(lines(*box), (std::vector<std::wstring>{L"ab ", L"cd"}));
     box->setMultiLine(false);
@@ -74,7 +77,7 @@ TEST_F(EditBoxProperties, MultiLineTakesEffectAtOnce)
 
 TEST_F(EditBoxProperties, OverrideColourAndFont)
 {
-    TestEditBox* box = makeBox(L"x", core::rect<s32>(0, 0, 200, 20), Root);
+    TestEditBox* box = makeBox(App.gui(), L"x", core::rect<s32>(0, 0, 200, 20), Root);
     box->enableOverrideColor(false);
     box->setOverrideColor(video::SColor(255, 1, 2, 3));
     EXPECT_TRUE(box->isOverrideColorEnabled());
@@ -102,9 +105,10 @@ TEST_F(EditBoxProperties, SettingTheSameFontAgainRebreaksTheLines)
 {
     gui::CGUITTFace* face = new gui::CGUITTFace();
     ASSERT_TRUE(face->load(testsupport::ipaFontPath()));
-    gui::CGUITTFont* font = new gui::CGUITTFont();
+    gui::CGUITTFont* font = new gui::CGUITTFont(App.driver());
     ASSERT_TRUE(font->attach(face, 12));
-    TestEditBox* box = makeBox(L"one two three four", core::rect<s32>(0, 0, 150, 100), Root);
+    TestEditBox* box =
+        makeBox(App.gui(), L"one two three four", core::rect<s32>(0, 0, 150, 100), Root);
     box->setWordWrap(true);
     box->setOverrideFont(font);
     font->drop();
@@ -115,7 +119,7 @@ TEST_F(EditBoxProperties, SettingTheSameFontAgainRebreaksTheLines)
     box->setOverrideFont(font);
     EXPECT_EQ(font->getReferenceCount(), 1);
     // As a box that only ever knew the larger size breaks them.
-    TestEditBox* fresh = makeBox(box->getText(), box->getRelativePosition(), Root);
+    TestEditBox* fresh = makeBox(App.gui(), box->getText(), box->getRelativePosition(), Root);
     fresh->setWordWrap(true);
     fresh->setOverrideFont(font);
     EXPECT_GT(lines(*fresh).size(), 1u);
@@ -124,7 +128,7 @@ TEST_F(EditBoxProperties, SettingTheSameFontAgainRebreaksTheLines)
 
 TEST_F(EditBoxProperties, MaxCutsTheTextAndEverythingPointingIntoIt)
 {
-    TestEditBox* box = makeBox(L"Editable Text1", core::rect<s32>(0, 0, 200, 100), Root);
+    TestEditBox* box = makeBox(App.gui(), L"Editable Text1", core::rect<s32>(0, 0, 200, 100), Root);
     box->setMax(0);
     box->setMax(20);
     EXPECT_EQ(std::wstring(box->getText()), L"Editable Text1");
@@ -144,7 +148,7 @@ TEST_F(EditBoxProperties, MaxCutsTheTextAndEverythingPointingIntoIt)
 
 TEST_F(EditBoxProperties, SetTextResetsCursorSelectionAndHorizontalScrollOnly)
 {
-    TestEditBox* box = makeBox(L"abc", core::rect<s32>(0, 0, 200, 20), Root);
+    TestEditBox* box = makeBox(App.gui(), L"abc", core::rect<s32>(0, 0, 200, 20), Root);
     box->CursorPos = 2;
     box->SelectionStart = 1;
     box->SelectionEnd = 3;
@@ -161,7 +165,7 @@ TEST_F(EditBoxProperties, SetTextResetsCursorSelectionAndHorizontalScrollOnly)
 
 TEST_F(EditBoxProperties, ResizingRewrapsTheText)
 {
-    TestEditBox* box = makeBox(L"one two three", core::rect<s32>(0, 0, 400, 100), Root);
+    TestEditBox* box = makeBox(App.gui(), L"one two three", core::rect<s32>(0, 0, 400, 100), Root);
     box->setWordWrap(true);
     EXPECT_EQ(box->BrokenLines.size(), 1u);
     box->setRelativePosition(core::rect<s32>(0, 0, 40, 100));
@@ -172,7 +176,7 @@ TEST_F(EditBoxProperties, LosingTheFocusClearsTheSelectionAndClosesTheInputMetho
 {
     RecordingParent* parent = new RecordingParent(App.gui(), core::rect<s32>(0, 0, 640, 480));
     parent->drop();
-    TestEditBox* box = makeBox(L"abcdef", core::rect<s32>(0, 0, 200, 20), parent);
+    TestEditBox* box = makeBox(App.gui(), L"abcdef", core::rect<s32>(0, 0, 200, 20), parent);
     box->CursorPos = 4;
     box->SelectionStart = 1;
     box->SelectionEnd = 4;

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -46,11 +47,11 @@ public:
     bool lineLayout() const { return hasLineLayout(); }
 };
 
-//! A box owned by the root element of the current AppGuiEnvironment.
-inline TestEditBox* makeBox(const wchar_t* text, const core::rect<s32>& rect,
-                            gui::IGUIElement* parent)
+//! A box in env owned by parent, which belongs to env.
+inline TestEditBox* makeBox(gui::IGUIEnvironment* env, const wchar_t* text,
+                            const core::rect<s32>& rect, gui::IGUIElement* parent)
 {
-    TestEditBox* box = new TestEditBox(text, parent, rect);
+    TestEditBox* box = new TestEditBox(env, text, parent, rect);
     box->drop();
     return box;
 }
@@ -59,7 +60,7 @@ inline TestEditBox* makeBox(const wchar_t* text, const core::rect<s32>& rect,
 inline gui::IGUIFont* useIpaFont(gui::IGUIEnvironment* env)
 {
     gui::CGUITTFace* face = new gui::CGUITTFace();
-    gui::CGUITTFont* font = new gui::CGUITTFont();
+    gui::CGUITTFont* font = new gui::CGUITTFont(env->getVideoDriver());
     EXPECT_TRUE(face->load(testsupport::ipaFontPath()));
     EXPECT_TRUE(font->attach(face, 12));
     env->getSkin()->setFont(font);
@@ -167,6 +168,8 @@ public:
         SDrawCall call = {text.c_str(), position, color,
                           hcenter,      vcenter,  clip ? *clip : core::rect<s32>()};
         Calls.push_back(call);
+        if (OnDraw)
+            OnDraw();
         Inner->draw(text, position, color, hcenter, vcenter, clip);
     }
     virtual core::dimension2d<u32> getDimension(const wchar_t* text) const
@@ -188,6 +191,8 @@ public:
 
     //! The calls that drew text.
     std::vector<SDrawCall> Calls;
+    //! Called at every draw, to look at the drawing element meanwhile.
+    std::function<void()> OnDraw;
 
     //! The first call that drew text, or null.
     const SDrawCall* find(const std::wstring& text) const

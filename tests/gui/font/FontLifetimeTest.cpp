@@ -26,7 +26,7 @@ protected:
 TEST_F(FontLifetime, DroppingTheFontRemovesEveryGlyphTextureAndTheFace)
 {
     FreeTypeCalls::reset();
-    gui::CGUITTFont* font = fonttest::createIpaFont();
+    gui::CGUITTFont* font = fonttest::createIpaFont(driver());
     font->getDimension(Sample);
     ASSERT_EQ(14u, countGlyphTextures(driver()));
     const u32 others = driver()->getTextureCount() - 14;
@@ -41,7 +41,7 @@ TEST_F(FontLifetime, DroppingTheFontRemovesEveryGlyphTextureAndTheFace)
 TEST_F(FontLifetime, AttachingAgainStartsWithoutTheEarlierGlyphs)
 {
     FreeTypeCalls::reset();
-    gui::CGUITTFont* font = fonttest::createIpaFont();
+    gui::CGUITTFont* font = fonttest::createIpaFont(driver());
     font->getDimension(Sample);
     ASSERT_EQ(14u, countGlyphTextures(driver()));
 
@@ -67,7 +67,7 @@ TEST_F(FontLifetime, AttachingTheSameFaceAgainKeepsItAlive)
 {
     FreeTypeCalls::reset();
     gui::CGUITTFace* face = fonttest::loadIpaFace();
-    gui::CGUITTFont* font = new gui::CGUITTFont();
+    gui::CGUITTFont* font = new gui::CGUITTFont(driver());
     ASSERT_TRUE(font->attach(face, 12));
     face->drop(); // the font holds the only reference now
     font->getDimension(Sample);
@@ -86,7 +86,7 @@ TEST_F(FontLifetime, AttachingTheSameFaceAgainKeepsItAlive)
 TEST_F(FontLifetime, TheFaceOutlivesItsCreatorWhileTheFontHoldsIt)
 {
     FreeTypeCalls::reset();
-    gui::CGUITTFont* font = fonttest::createIpaFont();
+    gui::CGUITTFont* font = fonttest::createIpaFont(driver());
     EXPECT_EQ(0u, FreeTypeCalls::get().FacesDone);
     EXPECT_GT(font->getDimension(L"\x65E5").Width, 0u);
     font->drop();

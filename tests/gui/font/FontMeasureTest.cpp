@@ -15,7 +15,7 @@ namespace
 class FontMeasure : public ::testing::Test
 {
 protected:
-    void SetUp() override { Font = fonttest::createIpaFont(12); }
+    void SetUp() override { Font = fonttest::createIpaFont(Device.driver(), 12); }
     void TearDown() override { Font->drop(); }
 
     core::dimension2d<u32> measure(const wchar_t* text) const { return Font->getDimension(text); }
@@ -144,7 +144,7 @@ TEST_F(FontMeasure, GlyphsAreRenderedOnlyOnce)
 
 TEST_F(FontMeasure, AFontWithoutAFaceTakesNoRoomAndFindsNothing)
 {
-    gui::CGUITTFont* font = new gui::CGUITTFont();
+    gui::CGUITTFont* font = new gui::CGUITTFont(Device.driver());
     EXPECT_EQ(core::dimension2d<u32>(0, 0), font->getDimension(L"AB"));
     EXPECT_EQ(-1, font->getCharacterFromPos(L"AB", 0));
     EXPECT_EQ(0, font->getGlyphAdvance(L'A'));
@@ -156,7 +156,7 @@ TEST_F(FontMeasure, AttachRefusesAFaceThatDidNotLoad)
 {
     gui::CGUITTFace* face = new gui::CGUITTFace();
     EXPECT_FALSE(face->load("/nonexistent/ipag.ttf"));
-    gui::CGUITTFont* font = new gui::CGUITTFont();
+    gui::CGUITTFont* font = new gui::CGUITTFont(Device.driver());
     EXPECT_FALSE(font->attach(face, 12));
     EXPECT_FALSE(font->attach(0, 12));
     EXPECT_EQ(core::dimension2d<u32>(0, 0), font->getDimension(L"AB"));
@@ -176,6 +176,23 @@ TEST(FontWithoutGui, AttachFailsWithoutAVideoDriver)
     face->drop();
 }
 
+// The driver it is given is all a font needs: its glyph textures are made
+// in that driver and leave it with the font.
+TEST(FontWithoutGui, AGivenDriverIsAllItNeeds)
+{
+    ASSERT_EQ(nullptr, AppGuiEnvironment);
+    IrrlichtDevice* device = createDevice(video::EDT_NULL);
+    ASSERT_TRUE(device);
+    video::IVideoDriver* driver = device->getVideoDriver();
+    gui::CGUITTFont* font = fonttest::createIpaFont(driver);
+    EXPECT_EQ(core::dimension2d<u32>(0, 12), font->getDimension(L""));
+    EXPECT_GT(font->getDimension(L"AB").Width, 0u);
+    EXPECT_EQ(2u * 2u, fonttest::countGlyphTextures(driver));
+    font->drop();
+    EXPECT_EQ(0u, fonttest::countGlyphTextures(driver));
+    device->drop();
+}
+
 // A font whose glyph outlines are garbage: the face opens, the glyphs do not
 // render.
 TEST(FontOnACorruptFace, UnrenderableGlyphsAdvanceByTheFallback)
@@ -188,7 +205,7 @@ TEST(FontOnACorruptFace, UnrenderableGlyphsAdvanceByTheFallback)
     ASSERT_TRUE(face->load(path.c_str()));
     ASSERT_NE(0u, FT_Get_Char_Index(face->Face, 0x3042));
 
-    gui::CGUITTFont* font = new gui::CGUITTFont();
+    gui::CGUITTFont* font = new gui::CGUITTFont(device.driver());
     ASSERT_TRUE(font->attach(face, 12));
     face->drop();
     EXPECT_EQ(6, font->getGlyphAdvance(L'A'));

@@ -33,7 +33,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(Device.device());
-        Font = fonttest::createIpaFont();
+        Font = fonttest::createIpaFont(Device.driver());
     }
     void TearDown() override
     {

@@ -20,10 +20,10 @@ gui::CGUITTFace* loadIpaFace()
     return face;
 }
 
-gui::CGUITTFont* createIpaFont(u32 size)
+gui::CGUITTFont* createIpaFont(video::IVideoDriver* driver, u32 size)
 {
     gui::CGUITTFace* face = loadIpaFace();
-    gui::CGUITTFont* font = new gui::CGUITTFont();
+    gui::CGUITTFont* font = new gui::CGUITTFont(driver);
     EXPECT_TRUE(font->attach(face, size));
     face->drop();
     return font;

@@ -21,9 +21,9 @@ namespace fonttest
 //! A face loaded from Debian's IPA Gothic; fails the test when it does not load.
 irr::gui::CGUITTFace* loadIpaFace();
 
-//! A font on a freshly loaded IPA Gothic face at the given size, built in the
-//! current AppGuiEnvironment. The caller drops it.
-irr::gui::CGUITTFont* createIpaFont(irr::u32 size = 12);
+//! A font on driver with a freshly loaded IPA Gothic face at the given size.
+//! The caller drops it.
+irr::gui::CGUITTFont* createIpaFont(irr::video::IVideoDriver* driver, irr::u32 size = 12);
 
 //! The driver's textures whose name begins with "TTFontGlyph".
 irr::u32 countGlyphTextures(irr::video::IVideoDriver* driver);

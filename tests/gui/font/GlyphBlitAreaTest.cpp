@@ -31,7 +31,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(Device.device());
-        Font = fonttest::createIpaFont(FontSize);
+        Font = fonttest::createIpaFont(Device.driver(), FontSize);
         ASSERT_TRUE(Font);
     }
     void TearDown() override

@@ -27,7 +27,7 @@ TEST(FontGlyphIndex, IsFreeTypesForTheAttachedFaceAlsoAfterAttachingAnother)
 {
     testsupport::ScopedAppDevice device;
     gui::CGUITTFace* ipa = fonttest::loadIpaFace();
-    gui::CGUITTFont* font = new gui::CGUITTFont();
+    gui::CGUITTFont* font = new gui::CGUITTFont(device.driver());
     ASSERT_TRUE(font->attach(ipa, 12));
     expectIndicesOf(*font, ipa->Face);
     ASSERT_NE(0u, font->getGlyphIndex(L'A'));

@@ -76,7 +76,7 @@ TEST_P(GreyStrike, MonochromeTextureIsTheStrikeThresholdedAtHalf)
 
     gui::CGUITTFace* face = new gui::CGUITTFace();
     ASSERT_TRUE(face->load(path.c_str()));
-    gui::CGUITTFont* font = new gui::CGUITTFont();
+    gui::CGUITTFont* font = new gui::CGUITTFont(Device.driver());
     ASSERT_TRUE(font->attach(face, 12));
     face->drop();
 

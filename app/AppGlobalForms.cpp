@@ -1,0 +1,26 @@
+// The demo builds its font and edit boxes without naming the GUI
+// environment: these forms take it from AppGuiEnvironment. They live here,
+// not beside the components, so that the components know nothing of the
+// application and another program links them without its globals.
+
+#include "app/AppGlobals.h"
+#include "gui/editbox/CGUIEditBoxML.h"
+#include "gui/font/CGUITTFont.h"
+
+namespace irr
+{
+namespace gui
+{
+
+CGUITTFont::CGUITTFont() : CGUITTFont(AppGuiEnvironment ? AppGuiEnvironment->getVideoDriver() : 0)
+{
+}
+
+CGUIEditBoxML::CGUIEditBoxML(const wchar_t* text, IGUIElement* parent,
+                             const core::rect<s32>& rectangle)
+    : CGUIEditBoxML(AppGuiEnvironment, text, parent, rectangle)
+{
+}
+
+} // end namespace gui
+} // end namespace irr
