@@ -1,14 +1,19 @@
 // The demo builds its font and edit boxes without naming the GUI
-// environment: these forms take it from AppGuiEnvironment. They live here,
+// environment, and its pump without naming the device: these forms take them
+// from AppGuiEnvironment and AppDevice. They live here,
 // not beside the components, so that the components know nothing of the
 // application and another program links them without its globals.
 
 #include "app/AppGlobals.h"
 #include "gui/editbox/CGUIEditBoxML.h"
 #include "gui/font/CGUITTFont.h"
+#include "ime/CIrrInputMethod.h"
 
 namespace irr
 {
+
+CIrrInputMethod::CIrrInputMethod() : CIrrInputMethod(AppDevice) {}
+
 namespace gui
 {
 

@@ -5,7 +5,7 @@
 
 // Process-wide objects of the demo, set once by start-up and never reset.
 // The application's forms of the font and edit box constructors
-// (AppGlobalForms.cpp), the input-method pump and the receiver read them
+// and of the input-method pump (AppGlobalForms.cpp) and the receiver read them
 // instead of receiving them as arguments. None of them is grabbed.
 
 //! The engine device; owned by start-up, which drops it at the end.

@@ -1,6 +1,5 @@
 #include "ime/CIrrInputMethod.h"
 
-#include "app/AppGlobals.h"
 #include "ime/CUserLocaleScope.h"
 #include "ime/InputMethodPlatform.h"
 
@@ -9,7 +8,7 @@
 namespace irr
 {
 
-CIrrInputMethod::CIrrInputMethod() : Device(AppDevice)
+CIrrInputMethod::CIrrInputMethod(IrrlichtDevice* device) : Device(device)
 {
     if (Device)
         Device->grab();

@@ -13,7 +13,13 @@ namespace irr
 class CIrrInputMethod : public virtual IReferenceCounted
 {
 public:
-    //! Takes (and grabs) the device from the application global AppDevice.
+    //! Serves the device, which it grabs; null pumps messages only (no
+    //! timer, no commits).
+    explicit CIrrInputMethod(IrrlichtDevice* device);
+
+    //! The demo's form: the device is the application global AppDevice,
+    //! which must be set already. Defined with the application
+    //! (app/AppGlobalForms.cpp), so that the pump itself knows no globals.
     CIrrInputMethod();
 
     //! One frame's worth of messages. Returns false once the program was

@@ -67,8 +67,8 @@ protected:
         ASSERT_TRUE(inner);
         Device = new CRecordingDevice(inner);
         inner->drop();
-        AppDevice = Device;
-        Pump = new CIrrInputMethod();
+        // The pump is given its device: it must not need the demo's global.
+        Pump = new CIrrInputMethod(Device);
         setlocale(LC_ALL, "C");
     }
 
@@ -77,7 +77,6 @@ protected:
         // Leave nothing queued for the next test in this process.
         Pump->run();
         Pump->drop();
-        AppDevice = 0;
         Device->drop();
     }
 
@@ -189,6 +188,18 @@ TEST_F(InputMethodPump, QuitRequestStillDrainsTheQueueAndEndsTheLoop)
     Device->Posted.clear();
     EXPECT_TRUE(Pump->run());
     EXPECT_TRUE(Device->Posted.empty());
+}
+
+TEST_F(InputMethodPump, DemoFormServesTheApplicationDevice)
+{
+    AppDevice = Device;
+    CIrrInputMethod* demoPump = new CIrrInputMethod();
+    AppDevice = 0;
+    ScopedUserLocale locale("ja_JP.UTF-8");
+    commit("\xe3\x81\x82");
+    EXPECT_TRUE(demoPump->run());
+    demoPump->drop();
+    expectAccepted(L"\u3042");
 }
 
 TEST_F(InputMethodPump, ClosedDeviceEndsTheLoopAndTheEngineRunsOncePerFrame)
