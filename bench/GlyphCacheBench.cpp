@@ -3,7 +3,7 @@
 // The anchor is FreeType alone doing the same two renderings of the same
 // glyphs, in the same rounds. Also reports what the cache holds per glyph.
 
-#include "FreeTypeCallCounter.h"
+#include "harness/FreeTypeCallCounter.h"
 #include "support/BenchDevice.h"
 #include "support/BenchFiles.h"
 #include "support/CallgrindMarker.h"

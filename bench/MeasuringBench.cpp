@@ -3,7 +3,7 @@
 // should not grow with the line, and FreeType should render nothing. The
 // engine's built-in font measuring the same ASCII lines is the anchor.
 
-#include "FreeTypeCallCounter.h"
+#include "harness/FreeTypeCallCounter.h"
 #include "support/BenchDevice.h"
 #include "support/BenchFiles.h"
 #include "support/SummaryReporter.h"

@@ -314,7 +314,7 @@ void useFont(CInput& in, gui::CGUITTFont* font, video::IVideoDriver* driver)
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     appDevice();
-    addBase(readFont(MLGUI_IPA_FONT));
+    addBase(readFont(ipaFont()));
     if (const char* list = getenv("MLGUI_FUZZ_FONTS"))
     {
         std::string paths = list;

@@ -11,7 +11,7 @@
 #include "ime/CIrrInputMethod.h"
 #include "ime/CUserLocaleScope.h"
 #include "ime/x11/X11InputMethodBackend.h"
-#include "support/CRecordingDevice.h"
+#include "harness/CRecordingDevice.h"
 
 #include <climits>
 #include <clocale>

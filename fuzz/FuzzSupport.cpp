@@ -1,6 +1,7 @@
 #include "FuzzSupport.h"
 
 #include "app/AppGlobals.h"
+#include "harness/IpaFont.h"
 
 #include <clocale>
 #include <cstdio>
@@ -14,6 +15,17 @@ namespace fuzzsupport
 namespace
 {
 const char* const UserLocales[UserLocaleCount] = {"ja_JP.UTF-8", "ja_JP.EUC-JP", "ja_JP.SJIS"};
+}
+
+const char* ipaFont()
+{
+    const char* path = harness::findIpaFont();
+    if (!path)
+    {
+        fprintf(stderr, "%s\n", harness::missingIpaFontMessage());
+        abort();
+    }
+    return path;
 }
 
 IrrlichtDevice* appDevice()

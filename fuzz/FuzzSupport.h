@@ -13,6 +13,10 @@ namespace fuzzsupport
 //! application's AppDevice and AppGuiEnvironment. Its log stays quiet.
 irr::IrrlichtDevice* appDevice();
 
+//! Debian's IPA Gothic, found as the tests find it; ends the run with a
+//! message when it is not installed.
+const char* ipaFont();
+
 //! The user's default locales the fuzzers switch between: UTF-8, EUC-JP and
 //! Shift_JIS. The process itself stays in "C"; the conversions switch to the
 //! user's locale as they do in the program.

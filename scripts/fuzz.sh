@@ -15,7 +15,7 @@ build="$root/build-fuzz"
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_CXX_COMPILER=clang++-14 -DMLGUI_FUZZ=ON -DMLGUI_BUILD_TESTS=OFF >/dev/null
+        -DCMAKE_CXX_COMPILER=clang++-14 -DMLGUI_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
 fi
 cmake --build "$build" --target "fuzz_$name" -j"$(nproc)" >/dev/null
 

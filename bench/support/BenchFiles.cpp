@@ -1,5 +1,7 @@
 #include "support/BenchFiles.h"
 
+#include "harness/IpaFont.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -62,7 +64,13 @@ void decodeUtf8(const std::string& bytes, std::wstring& out)
 
 const char* ipaFontPath()
 {
-    return MLGUI_IPA_FONT;
+    const char* path = harness::findIpaFont();
+    if (!path)
+    {
+        fprintf(stderr, "%s\n", harness::missingIpaFontMessage());
+        exit(1);
+    }
+    return path;
 }
 
 std::string joyoKanjiPath()

@@ -1,6 +1,6 @@
 #include "support/VirtualDisplay.h"
 
-#include "PrivateXvfb.h"
+#include "harness/PrivateXvfb.h"
 
 #include <cstdio>
 

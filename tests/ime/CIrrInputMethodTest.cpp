@@ -2,7 +2,7 @@
 #include "ime/CIrrInputMethod.h"
 #include "ime/InputMethodPlatform.h"
 #include "ime/x11/X11InputMethodBackend.h"
-#include "support/CRecordingDevice.h"
+#include "harness/CRecordingDevice.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ime/x11/CX11EventTranslator.h"
-#include "support/CRecordingDevice.h"
+#include "harness/CRecordingDevice.h"
 
 #include <vector>
 

@@ -7,7 +7,7 @@
 #include "ime/InputMethodPlatform.h"
 #include "ime/x11/X11InputMethodBackend.h"
 #include "gui/editbox/CGUIEditBoxML.h"
-#include "support/CRecordingDevice.h"
+#include "harness/CRecordingDevice.h"
 #include "support/TestEnvironment.h"
 #include "support/VirtualDisplay.h"
 

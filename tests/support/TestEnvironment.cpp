@@ -1,5 +1,7 @@
 #include "support/TestEnvironment.h"
 
+#include "harness/IpaFont.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -10,6 +12,15 @@
 
 namespace testsupport
 {
+
+const char* ipaFontPath()
+{
+    const char* path = harness::findIpaFont();
+    if (path)
+        return path;
+    ADD_FAILURE() << harness::missingIpaFontMessage();
+    return "";
+}
 
 ScopedUserLocale::ScopedUserLocale(const char* name) : HadValue(false)
 {

@@ -6,11 +6,10 @@
 namespace testsupport
 {
 
-//! Debian's IPA Gothic, the font the demo ships with.
-inline const char* ipaFontPath()
-{
-    return MLGUI_IPA_FONT;
-}
+//! Debian's IPA Gothic, the font the demo ships with. When it is not
+//! installed the calling test fails with a message saying what to install,
+//! and the result is an empty path that loads nothing.
+const char* ipaFontPath();
 
 //! The demo program built beside the tests.
 inline const char* demoBinaryPath()

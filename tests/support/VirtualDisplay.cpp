@@ -1,6 +1,6 @@
 #include "support/VirtualDisplay.h"
 
-#include "support/PrivateXvfb.h"
+#include "harness/PrivateXvfb.h"
 
 #include <gtest/gtest.h>
 

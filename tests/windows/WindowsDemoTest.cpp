@@ -3,7 +3,7 @@
 // with Anthy) committing through Wine's IMM32, the clipboard shared with X
 // clients, and the file dialog in code page 932.
 #include "app/DriverPrompt.h"
-#include "ime/XInputMethodServer.h"
+#include "ime/server/XInputMethodServer.h"
 #include "support/DemoProcess.h"
 #include "support/TestEnvironment.h"
 #include "support/XWindowProbe.h"

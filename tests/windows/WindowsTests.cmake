@@ -24,7 +24,7 @@ endforeach()
 
 # One program, one Wine prefix: booting one costs seconds.
 add_executable(test_windows_demo windows/WindowsDemoTest.cpp windows/WinePrefix.cpp
-    ime/XInputMethodServer.cpp)
+    ime/server/XInputMethodServer.cpp)
 target_link_libraries(test_windows_demo PRIVATE mlgui_test_support GTest::gtest_main X11::X11)
 target_compile_definitions(test_windows_demo PRIVATE
     MLGUI_WINDOWS_DEMO="${MLGUI_WINDOWS_BUILD_DIR}/multilingual-demo.exe")

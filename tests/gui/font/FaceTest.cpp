@@ -1,5 +1,5 @@
 #include "FontTestSupport.h"
-#include "FreeTypeCallCounter.h"
+#include "harness/FreeTypeCallCounter.h"
 
 #include "support/TestEnvironment.h"
 

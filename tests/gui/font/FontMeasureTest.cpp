@@ -1,5 +1,5 @@
 #include "FontTestSupport.h"
-#include "FreeTypeCallCounter.h"
+#include "harness/FreeTypeCallCounter.h"
 
 #include "app/AppGlobals.h"
 #include "support/ScopedAppDevice.h"

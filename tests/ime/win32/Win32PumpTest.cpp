@@ -6,7 +6,7 @@
 #include "ime/CIrrInputMethod.h"
 #include "ime/InputMethodPlatform.h"
 #include "ime/win32/Win32InputMethodBackend.h"
-#include "support/CRecordingDevice.h"
+#include "harness/CRecordingDevice.h"
 
 #include <gtest/gtest.h>
 

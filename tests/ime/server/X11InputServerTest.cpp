@@ -1,8 +1,8 @@
 // Real input method servers composing Japanese for the demo's two edit
 // boxes: Debian's uim-xim, fcitx5 and IBus, each with Anthy, on the virtual
 // X server, in both Japanese locales.
-#include "X11InputFixture.h"
-#include "XInputMethodServer.h"
+#include "ime/X11InputFixture.h"
+#include "ime/server/XInputMethodServer.h"
 
 using namespace x11test;
 using testsupport::XInputMethodServer;

@@ -1,4 +1,4 @@
-#include "PrivateXvfb.h"
+#include "harness/PrivateXvfb.h"
 
 #include <csignal>
 #include <cstdio>

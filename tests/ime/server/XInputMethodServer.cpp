@@ -1,4 +1,4 @@
-#include "XInputMethodServer.h"
+#include "ime/server/XInputMethodServer.h"
 
 #include <X11/Xlib.h>
 

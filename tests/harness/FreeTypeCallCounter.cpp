@@ -1,4 +1,4 @@
-#include "FreeTypeCallCounter.h"
+#include "harness/FreeTypeCallCounter.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H

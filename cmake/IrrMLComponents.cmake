@@ -1,0 +1,66 @@
+# The components as libraries. Each folder of sources is one component: its
+# objects are compiled once (position independent) and become a static
+# library, and on Linux outside the instrumented trees also a shared one with
+# a SONAME. In-tree users (the demo's application code, tests, benchmarks,
+# fuzzers) link the static forms; the demo links the shared ones where they
+# exist, so that the installed program runs on the installed libraries.
+
+# Warnings for our own code only, never for users of the installed package.
+add_library(irrml_warnings INTERFACE)
+target_compile_options(irrml_warnings INTERFACE -Wall -Wextra $<$<BOOL:${MLGUI_WERROR}>:-Werror>)
+
+set(IRRML_SHARED_LIBRARIES OFF)
+if(UNIX AND NOT MLGUI_SANITIZE AND NOT MLGUI_FUZZ)
+    set(IRRML_SHARED_LIBRARIES ON)
+endif()
+set(IRRML_COMPONENTS "")
+
+# irrml_add_component(<Name> <folder> SOURCES ... [DEPENDS <component>...]
+#                     [LIBRARIES <imported target>...])
+# Makes irrml_<name> (static, exported as irrML::<Name>Static) and, where
+# shared libraries are built, irrml_<name>_shared (exported as irrML::<Name>).
+function(irrml_add_component name folder)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS;LIBRARIES" ${ARGN})
+    string(TOLOWER "${name}" lower)
+    set(objects irrml_${lower}_objects)
+    add_library(${objects} OBJECT ${ARG_SOURCES})
+    set_target_properties(${objects} PROPERTIES POSITION_INDEPENDENT_CODE ON)
+    target_include_directories(${objects} PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>)
+    target_link_libraries(${objects} PUBLIC ${ARG_LIBRARIES} PRIVATE $<BUILD_INTERFACE:irrml_warnings>)
+    foreach(dep ${ARG_DEPENDS})
+        string(TOLOWER "${dep}" dep_lower)
+        target_link_libraries(${objects} PUBLIC irrml_${dep_lower})
+    endforeach()
+
+    set(forms static)
+    if(IRRML_SHARED_LIBRARIES)
+        list(APPEND forms shared)
+    endif()
+    foreach(form ${forms})
+        if(form STREQUAL "static")
+            set(target irrml_${lower})
+            add_library(${target} STATIC $<TARGET_OBJECTS:${objects}>)
+            set_target_properties(${target} PROPERTIES EXPORT_NAME ${name}Static)
+            set(suffix "")
+            add_library(irrML::${name}Static ALIAS ${target})
+        else()
+            set(target irrml_${lower}_shared)
+            add_library(${target} SHARED $<TARGET_OBJECTS:${objects}>)
+            set_target_properties(${target} PROPERTIES EXPORT_NAME ${name}
+                VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+            # Every symbol a component needs must come from what it names.
+            target_link_options(${target} PRIVATE -Wl,--no-undefined)
+            set(suffix "_shared")
+            add_library(irrML::${name} ALIAS ${target})
+        endif()
+        set_target_properties(${target} PROPERTIES OUTPUT_NAME irrml-${lower})
+        target_include_directories(${target} PUBLIC
+            $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}> $<INSTALL_INTERFACE:include/irrML>)
+        target_link_libraries(${target} PUBLIC ${ARG_LIBRARIES})
+        foreach(dep ${ARG_DEPENDS})
+            string(TOLOWER "${dep}" dep_lower)
+            target_link_libraries(${target} PUBLIC irrml_${dep_lower}${suffix})
+        endforeach()
+    endforeach()
+    set(IRRML_COMPONENTS ${IRRML_COMPONENTS} ${lower} PARENT_SCOPE)
+endfunction()
