@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# The Debian packages: builds them (scripts/package.sh), checks what each
+# holds and depends on, installs them with apt (as root; otherwise unpacks
+# them into a temporary root), runs the installed demo in a private X server
+# from a working directory with fonts/ipag.ttf, and ends it with Quit.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+work=$(mktemp -d)
+installed=0
+. "$here/private-x.sh"
+cleanup() {
+    stop_private_x
+    if [ "$installed" = 1 ]; then
+        apt-get remove -y -qq irrml-demo libirrml-dev libirrml1 >/dev/null 2>&1 || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+"$root/scripts/package.sh" "$work/debs" >/dev/null
+libdir=usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+expect_file() { # package path
+    dpkg-deb -c "$work/debs/$1"_*.deb | awk '{print $6}' | grep -qx "./$2" ||
+        { echo "$1 lacks /$2"; exit 1; }
+}
+expect_depends() { # package dependency
+    dpkg-deb -f "$work/debs/$1"_*.deb Depends | tr ',' '\n' | grep -q "^ *$2\b" ||
+        { echo "$1 does not depend on $2"; exit 1; }
+}
+for lib in font editbox filedialog inputmethod; do
+    expect_file libirrml1 "$libdir/libirrml-$lib.so.1"
+    expect_file libirrml-dev "$libdir/libirrml-$lib.a"
+    expect_file libirrml-dev "$libdir/libirrml-$lib.so"
+done
+expect_file libirrml-dev usr/include/irrML/irrML.h
+expect_file libirrml-dev "$libdir/cmake/irrML/irrMLConfig.cmake"
+expect_file libirrml-dev "$libdir/pkgconfig/irrml.pc"
+expect_file irrml-demo usr/bin/multilingual-demo
+expect_depends libirrml1 libirrlicht1.8
+expect_depends libirrml1 libfreetype6
+expect_depends libirrml1 libx11-6
+expect_depends irrml-demo fonts-ipafont-gothic
+expect_depends irrml-demo libirrml1
+echo "packages hold what they should and name their dependencies"
+
+if [ "$(id -u)" -eq 0 ] && [ "${MLGUI_NO_APT:-0}" != 1 ]; then
+    installed=1
+    apt-get install -y -qq "$work"/debs/*.deb >/dev/null 2>"$work/apt.log" ||
+        { cat "$work/apt.log"; exit 1; }
+    demo=/usr/bin/multilingual-demo
+    echo "installed with apt"
+else
+    for deb in "$work"/debs/*.deb; do dpkg-deb -x "$deb" "$work/root"; done
+    export LD_LIBRARY_PATH="$work/root/$libdir"
+    demo="$work/root/usr/bin/multilingual-demo"
+    echo "unpacked (not root: no apt)"
+fi
+
+start_private_x "$work/display"
+mkdir -p "$work/run/fonts"
+ln -s /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf "$work/run/fonts/ipag.ttf"
+(cd "$work/run" && echo c | timeout 60 "$demo" >"$work/run.log" 2>&1; echo $? >"$work/rc") &
+window=$(timeout 20 xdotool search --sync --name "Multilingual GUI Demo" | head -n1)
+# Quit sits at (10,210)-(110,240) in the window.
+xdotool mousemove --window "$window" 60 225 click 1
+for _ in $(seq 100); do [ -s "$work/rc" ] && break; sleep 0.1; done
+rc=$(cat "$work/rc" 2>/dev/null || echo none)
+grep -q "Please select the driver" "$work/run.log" || { cat "$work/run.log"; exit 1; }
+[ "$rc" = 0 ] || { cat "$work/run.log"; echo "the installed demo ended with $rc"; exit 1; }
+echo "the installed demo ran and ended with 0"
