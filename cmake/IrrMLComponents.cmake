@@ -7,7 +7,11 @@
 
 # Warnings for our own code only, never for users of the installed package.
 add_library(irrml_warnings INTERFACE)
-target_compile_options(irrml_warnings INTERFACE -Wall -Wextra $<$<BOOL:${MLGUI_WERROR}>:-Werror>)
+if(MSVC)
+    target_compile_options(irrml_warnings INTERFACE /W4 $<$<BOOL:${MLGUI_WERROR}>:/WX>)
+else()
+    target_compile_options(irrml_warnings INTERFACE -Wall -Wextra $<$<BOOL:${MLGUI_WERROR}>:-Werror>)
+endif()
 
 set(IRRML_SHARED_LIBRARIES OFF)
 if(UNIX AND NOT MLGUI_SANITIZE AND NOT MLGUI_FUZZ)
