@@ -37,6 +37,14 @@ TEST_P(X11Input, FocusElsewhereKeepsCommitsAwayUntilItComesBack)
     EXPECT_EQ(L"\u65e5", accepted());
 }
 
+TEST_P(X11Input, TypedCharacterTheLocaleCannotWriteArrivesAsItsMark)
+{
+    ASSERT_TRUE(Driver->mapKeysyms({0x100ac00, Hi})); // 가, which EUC-JP lacks
+    send({"key", "UAC00", "U65E5"});
+    const bool eucJp = locale() == "ja_JP.EUC-JP";
+    EXPECT_EQ(eucJp ? L"\u3013\u65e5" : L"\uac00\u65e5", accepted());
+}
+
 INSTANTIATE_TEST_SUITE_P(Locales, X11Input, ::testing::Values("ja_JP.UTF-8", "ja_JP.EUC-JP"));
 
 class X11InputUtf8 : public X11Input
