@@ -1,3 +1,17 @@
+// The platform interface (ime/InputMethodPlatform.h) on X11. Besides the
+// input method, this backend has to do what the engine's own X11 device
+// would have done for a window whose events it does not read:
+//   the window      CX11DeviceWindow makes it and reads its events;
+//                   CX11WindowKeeper ties it to the engine device's life.
+//   keys and text   CX11InputContext (the user's X input method),
+//                   X11KeyMap (keysyms to engine keys and characters).
+//   the pointer     CX11PointerTranslator (buttons, motion, wheel, clicks).
+//   the clipboard   CX11Clipboard (the CLIPBOARD selection with other X
+//                   clients), CX11ClipboardOperator (the edit boxes' side).
+// None of them posts to the engine: they describe each event in a platform
+// message, and the pump posts it. X11BackendInternals.h is for tools that
+// look inside.
+
 #include "ime/InputMethodPlatform.h"
 #include "ime/PlatformClock.h"
 #include "ime/x11/CX11DeviceWindow.h"
