@@ -7,10 +7,10 @@
 
 #include "app/AppGlobals.h"
 #include "gui/dialog/CGUIFileOpenDialogML.h"
-#include "gui/dialog/LenientMultibyteDecoder.h"
+#include "ime/UserLocaleText.h"
 #include "ime/CIrrInputMethod.h"
 #include "ime/CUserLocaleScope.h"
-#include "ime/x11/X11InputMethodBackend.h"
+#include "harness/X11BackendProbe.h"
 #include "harness/CRecordingDevice.h"
 
 #include <climits>
@@ -90,7 +90,7 @@ core::stringw withoutPairedLineFeeds(const core::stringw& text)
 
 void checkPump(const std::string& bytes, bool valid, const WideText& expected)
 {
-    ime::x11::queueCommittedString(bytes.data(), (u32)bytes.size());
+    testsupport::x11::queueCommittedString(bytes.data(), (u32)bytes.size());
     PumpDevice->Posted.clear();
     require(Pump->run(), "the pump asked to quit");
 
@@ -220,7 +220,7 @@ void checkLenientDecoding(const std::string& bytes, bool valid, const WideText& 
     core::stringw decoded;
     {
         ime::CUserLocaleScope locale;
-        decoded = gui::decodeMultibyteLeniently(bytes.data(), (u32)bytes.size());
+        decoded = ime::decodeMultibyteLeniently(bytes.data(), (u32)bytes.size());
     }
     require(decoded.size() <= bytes.size(), "lenient decoding made more characters than bytes");
     for (u32 i = 0; i < decoded.size(); ++i)
@@ -266,7 +266,7 @@ void checkListing(CInput& in, const std::string& bytes)
     core::stringw shown;
     {
         ime::CUserLocaleScope locale;
-        shown = gui::decodeMultibyteLeniently(name.data(), (u32)name.size());
+        shown = ime::decodeMultibyteLeniently(name.data(), (u32)name.size());
     }
     bool found = false;
     gui::IGUIListBox* list = dialog->list();

@@ -1,9 +1,6 @@
 #include "ime/CIrrInputMethod.h"
 
-#include "ime/CUserLocaleScope.h"
-#include "ime/InputMethodPlatform.h"
-
-#include <cstdlib>
+#include "ime/UserLocaleText.h"
 
 namespace irr
 {
@@ -26,31 +23,45 @@ bool CIrrInputMethod::run()
 
     if (Device)
         Device->getTimer()->tick();
+    if (!ime::runEngineFrame(Device))
+        quit = true;
 
     ime::SPlatformMessage message;
     while (ime::peekAndDispatchMessage(Device, message))
     {
-        if (message.Type == ime::EPMT_IME_COMPOSITION)
+        switch (message.Type)
         {
+        case ime::EPMT_INPUT_EVENT:
+            if (Device)
+                Device->postEventFromUser(message.Event);
+            break;
+        case ime::EPMT_IME_COMPOSITION:
             if (message.HasResultString && Device && ime::isWindowActive(Device))
-                postCommittedString();
-        }
-        else if (message.Type == ime::EPMT_QUIT)
-        {
+                postCommittedString(message);
+            break;
+        case ime::EPMT_QUIT:
             // Keep draining: what is already queued still reaches the engine.
             quit = true;
+            break;
+        default:
+            break;
         }
     }
 
     return !quit;
 }
 
-void CIrrInputMethod::postCommittedString()
+void CIrrInputMethod::postCommittedString(const ime::SPlatformMessage& message)
 {
+    if (message.ResultText)
+    {
+        postCharacters(message.ResultText, message.ResultLength);
+        return;
+    }
+
     const s32 length = ime::getCompositionResult(0, 0);
     if (length <= 0)
         return;
-
     c8* bytes = new c8[length + 1];
     s32 read = ime::getCompositionResult(bytes, (u32)length);
     if (read < 0)
@@ -59,32 +70,28 @@ void CIrrInputMethod::postCommittedString()
         read = length;
     bytes[read] = 0;
 
-    wchar_t* characters = new wchar_t[length + 1];
-    size_t count;
-    {
-        ime::CUserLocaleScope userLocale;
-        count = mbstowcs(characters, bytes, (size_t)length);
-    }
-
     // Bytes that are not valid in the user's locale post nothing at all:
-    // half a string would be worse than none.
-    if (count != (size_t)-1)
-    {
-        for (size_t i = 0; i < count; ++i)
-        {
-            SEvent event = {};
-            event.EventType = EET_KEY_INPUT_EVENT;
-            event.KeyInput.Char = characters[i];
-            event.KeyInput.Key = KEY_ACCEPT;
-            event.KeyInput.PressedDown = true;
-            event.KeyInput.Shift = false;
-            event.KeyInput.Control = false;
-            Device->postEventFromUser(event);
-        }
-    }
-
-    delete[] characters;
+    // half a string would be worse than none. The locale is back before any
+    // event is posted, so that handlers run in the caller's.
+    core::stringw characters;
+    if (ime::userLocaleToWide(bytes, characters))
+        postCharacters(characters.c_str(), characters.size());
     delete[] bytes;
+}
+
+void CIrrInputMethod::postCharacters(const wchar_t* characters, u32 count)
+{
+    for (u32 i = 0; i < count; ++i)
+    {
+        SEvent event = {};
+        event.EventType = EET_KEY_INPUT_EVENT;
+        event.KeyInput.Char = characters[i];
+        event.KeyInput.Key = KEY_ACCEPT;
+        event.KeyInput.PressedDown = true;
+        event.KeyInput.Shift = false;
+        event.KeyInput.Control = false;
+        Device->postEventFromUser(event);
+    }
 }
 
 } // end namespace irr

@@ -1,6 +1,8 @@
 #ifndef IME_C_IRR_INPUT_METHOD_H_INCLUDED
 #define IME_C_IRR_INPUT_METHOD_H_INCLUDED
 
+#include "ime/InputMethodPlatform.h"
+
 #include <irrlicht.h>
 
 namespace irr
@@ -9,7 +11,9 @@ namespace irr
 //! The per-frame message pump of the main loop. It takes the place of the
 //! device's own run: it advances the engine timer, lets the window system's
 //! messages reach the engine, and turns every string the input method commits
-//! into one KEY_ACCEPT key event per character.
+//! into one KEY_ACCEPT key event per character. It is the one that posts to
+//! the engine: the platform layer (ime/InputMethodPlatform.h) only says what
+//! each window-system message means.
 class CIrrInputMethod : public virtual IReferenceCounted
 {
 public:
@@ -30,7 +34,8 @@ protected:
     virtual ~CIrrInputMethod();
 
 private:
-    void postCommittedString();
+    void postCommittedString(const ime::SPlatformMessage& message);
+    void postCharacters(const wchar_t* characters, u32 count);
 
     IrrlichtDevice* Device;
 };

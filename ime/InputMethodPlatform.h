@@ -16,21 +16,42 @@ enum E_PLATFORM_MESSAGE_TYPE
     //! The input method's composition changed; see SPlatformMessage::HasResultString.
     EPMT_IME_COMPOSITION,
     //! The program has been asked to end.
-    EPMT_QUIT
+    EPMT_QUIT,
+    //! A key or pointer event of the window that the engine does not read
+    //! itself, translated into an engine event (SPlatformMessage::Event) for
+    //! the pump to post.
+    EPMT_INPUT_EVENT
 };
 
 struct SPlatformMessage
 {
     E_PLATFORM_MESSAGE_TYPE Type;
-    //! For EPMT_IME_COMPOSITION: a string was committed and can be read with
-    //! getCompositionResult while this message is the current one.
+    //! For EPMT_IME_COMPOSITION: a string was committed and can be read while
+    //! this message is the current one: from ResultText when it is not null,
+    //! else with getCompositionResult.
     bool HasResultString;
+    //! A result the backend holds as wide characters already (what an input
+    //! method committed as UTF-8, a character a key typed), ResultLength of
+    //! them, each one the user's locale can write; owned by the backend and
+    //! valid until the next peekAndDispatchMessage. Null otherwise.
+    const wchar_t* ResultText;
+    u32 ResultLength;
+    //! For EPMT_INPUT_EVENT.
+    SEvent Event;
 };
+
+//! Whatever the engine device must still do itself in a frame on this
+//! platform (its own run where its window's events reach the platform layer
+//! instead), once per run of the pump, before the messages. False once the
+//! device was asked to close. The device may be null.
+bool runEngineFrame(IrrlichtDevice* device);
 
 //! Removes the next pending window-system message, translates it and hands it
 //! to its window (the engine), then describes it in message. Returns false
 //! when nothing was pending. The device is the engine device whose window
-//! receives the messages; it may be null.
+//! receives the messages; it may be null. The platform layer posts nothing
+//! to the device itself (where the engine reads its window, its own window
+//! procedure does): what it translates for the engine comes back in message.
 bool peekAndDispatchMessage(IrrlichtDevice* device, SPlatformMessage& message);
 
 //! Reads the string committed with the current composition message, as

@@ -1,8 +1,7 @@
 #include "gui/dialog/CGUIFileOpenDialogML.h"
 
-#include "gui/dialog/LenientMultibyteDecoder.h"
 #include "gui/dialog/WorkingDirectoryRecovery.h"
-#include "ime/CUserLocaleScope.h"
+#include "ime/UserLocaleText.h"
 #include "ime/DirectoryListing.h"
 
 namespace irr
@@ -38,13 +37,13 @@ void CGUIFileOpenDialogML::fillEntryList()
         const io::path& name = DirectoryListing->getFileName(i);
         const EGUI_DEFAULT_ICON icon =
             DirectoryListing->isDirectory(i) ? EGDI_DIRECTORY : EGDI_FILE;
-        EntryListBox->addItem(decodeMultibyteLeniently(name.c_str(), name.size()).c_str(),
+        EntryListBox->addItem(ime::decodeMultibyteLeniently(name.c_str(), name.size()).c_str(),
                               (s32)skin->getIcon(icon));
     }
 
     if (DirectoryText)
         DirectoryText->setText(
-            decodeMultibyteLeniently(ListedDirectory.c_str(), ListedDirectory.size()).c_str());
+            ime::decodeMultibyteLeniently(ListedDirectory.c_str(), ListedDirectory.size()).c_str());
 }
 
 s32 CGUIFileOpenDialogML::selectedEntry() const

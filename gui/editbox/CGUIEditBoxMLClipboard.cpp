@@ -1,10 +1,8 @@
 #include "gui/editbox/CGUIEditBoxML.h"
 
-#include "ime/CUserLocaleScope.h"
+#include "ime/UserLocaleText.h"
 
-#include <cstdlib>
-#include <cstring>
-#include <vector>
+#include <string>
 
 namespace irr
 {
@@ -12,46 +10,6 @@ namespace gui
 {
 namespace
 {
-const size_t ConversionFailed = (size_t)-1;
-
-// The user's multibyte text for wide text; false when the locale cannot
-// express some character.
-bool toMultibyte(const core::stringw& text, std::vector<c8>& out)
-{
-    ime::CUserLocaleScope locale;
-    const size_t length = wcstombs(0, text.c_str(), 0);
-    if (length == ConversionFailed)
-        return false;
-    // Room for one character more than measured: given exactly the measured
-    // length, the C library stops one character short when the text holds
-    // characters it writes as nothing (U+E0000 to U+E007F in EUC-JP and
-    // Shift_JIS), and the copy would silently lose its last character.
-    const size_t room = length + MB_CUR_MAX;
-    out.assign(room + 1, 0);
-    const size_t written = wcstombs(out.data(), text.c_str(), room);
-    if (written != length)
-        return false;
-    out[written] = 0;
-    return true;
-}
-
-// Wide text for the user's multibyte text; false on an invalid sequence.
-bool toWide(const c8* text, core::stringw& out)
-{
-    const size_t bytes = strlen(text);
-    std::vector<wchar_t> buffer(bytes + 1, 0);
-    size_t count;
-    {
-        ime::CUserLocaleScope locale;
-        count = mbstowcs(buffer.data(), text, bytes);
-    }
-    if (count == ConversionFailed)
-        return false;
-    buffer[count] = 0;
-    out = buffer.data();
-    return true;
-}
-
 bool hasPair(const core::stringw& text)
 {
     for (u32 i = 1; i < text.size(); ++i)
@@ -87,10 +45,10 @@ bool CGUIEditBoxML::copySelection()
         return false;
     const s32 begin = core::min_(SelectionStart, SelectionEnd);
     const s32 end = core::max_(SelectionStart, SelectionEnd);
-    std::vector<c8> bytes;
-    if (!toMultibyte(Text.subString((u32)begin, end - begin), bytes))
+    std::string bytes;
+    if (!ime::wideToUserLocale(Text.subString((u32)begin, end - begin), bytes))
         return false;
-    ClipboardOperator->copyToClipboard(bytes.data());
+    ClipboardOperator->copyToClipboard(bytes.c_str());
     return true;
 }
 
@@ -100,7 +58,7 @@ void CGUIEditBoxML::paste()
 {
     const c8* clipboard = ClipboardOperator->getTextFromClipboard();
     core::stringw pasted;
-    if (clipboard && toWide(clipboard, pasted))
+    if (clipboard && ime::userLocaleToWide(clipboard, pasted))
     {
         const bool selection = SelectionStart != SelectionEnd;
         const s32 from = selection ? core::min_(SelectionStart, SelectionEnd) : CursorPos;

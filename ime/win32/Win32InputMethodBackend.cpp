@@ -68,12 +68,20 @@ bool isWindowActive(IrrlichtDevice* device)
     return device && device->isWindowActive();
 }
 
+bool runEngineFrame(IrrlichtDevice*)
+{
+    // The engine's own run would take the messages the pump must see.
+    return true;
+}
+
 bool peekAndDispatchMessage(IrrlichtDevice* device, SPlatformMessage& message)
 {
     (void)device; // the window procedure is the engine's, wrapped at creation
     CurrentResult = "";
     message.Type = EPMT_OTHER;
     message.HasResultString = false;
+    message.ResultText = 0;
+    message.ResultLength = 0;
 
     // Strings caught while the system called the window directly (inside
     // PeekMessageA or while a message was dispatched) come first.

@@ -1,6 +1,6 @@
 #include "ime/x11/CX11Clipboard.h"
 
-#include "ime/x11/Utf8Codec.h"
+#include "ime/UserLocaleText.h"
 
 #include <X11/Xatom.h>
 
@@ -98,7 +98,7 @@ bool CX11Clipboard::getText(std::string& localeBytes)
 
     // UTF-8 first: it is what other clients are surest to give correctly.
     std::string data;
-    if (convertFromOwner(Utf8String, data) && utf8ToLocale(data, localeBytes))
+    if (convertFromOwner(Utf8String, data) && utf8ToUserLocale(data, localeBytes))
         return true;
     if (convertFromOwner(XA_STRING, data))
     {
@@ -205,7 +205,7 @@ void CX11Clipboard::answerRequest(const XSelectionRequestEvent& request)
         else if (request.target == Utf8String)
         {
             std::string utf8;
-            if (localeToUtf8(Contents, utf8) && (long)utf8.size() <= maxBytes)
+            if (userLocaleToUtf8(Contents, utf8) && (long)utf8.size() <= maxBytes)
             {
                 XChangeProperty(Dpy, request.requestor, property, Utf8String, 8, PropModeReplace,
                                 (const unsigned char*)utf8.data(), (int)utf8.size());

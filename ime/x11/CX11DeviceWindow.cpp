@@ -1,14 +1,11 @@
 #include "ime/x11/CX11DeviceWindow.h"
 
-#include "ime/CUserLocaleScope.h"
+#include "ime/UserLocaleText.h"
 #include "ime/x11/CX11ClipboardOperator.h"
 #include "ime/x11/X11KeyMap.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xutil.h>
-
-#include <climits>
-#include <cwchar>
 
 namespace irr
 {
@@ -23,51 +20,6 @@ const long WindowEvents = KeyPressMask | KeyReleaseMask | ButtonPressMask | Butt
                           PointerMotionMask | FocusChangeMask | StructureNotifyMask | ExposureMask |
                           PropertyChangeMask;
 
-//! Decodes up to two characters of the input method's text. Returns how
-//! many there were (2 meaning two or more), -1 for bytes the user's locale
-//! does not know.
-s32 decodeCharacters(const c8* text, s32 length, wchar_t& first)
-{
-    first = 0;
-    if (length <= 0)
-        return 0;
-    // Latin keys type single ASCII bytes in every locale the demo meets;
-    // they need no locale switch.
-    if (length == 1 && (unsigned char)text[0] < 0x80)
-    {
-        first = (wchar_t)(unsigned char)text[0];
-        return 1;
-    }
-    CUserLocaleScope userLocale;
-    mbstate_t state = {};
-    s32 count = 0;
-    for (s32 at = 0; at < length && count < 2; ++count)
-    {
-        wchar_t c = 0;
-        const size_t used = mbrtowc(&c, text + at, (size_t)(length - at), &state);
-        if (used == (size_t)-1 || used == (size_t)-2)
-            return -1;
-        if (count == 0)
-            first = c;
-        at += used ? (s32)used : 1;
-    }
-    return count;
-}
-
-//! The character as multibyte text in the user's locale, as an input
-//! method would have committed it. False when the locale cannot express it.
-bool encodeCharacter(wchar_t c, core::stringc& bytes)
-{
-    CUserLocaleScope userLocale;
-    char buffer[MB_LEN_MAX];
-    mbstate_t state = {};
-    const size_t length = wcrtomb(buffer, c, &state);
-    if (length == (size_t)-1)
-        return false;
-    bytes = core::stringc(buffer, (u32)length);
-    return true;
-}
-
 //! The engine key for a key event: what the key types now, else what it
 //! types unshifted, so that Shift+1 is still KEY_KEY_1 as it is on Windows.
 bool engineKey(XKeyEvent& event, KeySym typed, EKEY_CODE& key)
@@ -81,7 +33,8 @@ bool engineKey(XKeyEvent& event, KeySym typed, EKEY_CODE& key)
 } // namespace
 
 CX11DeviceWindow::CX11DeviceWindow()
-    : Dpy(0), Win(0), DeleteWindow(0), Protocols(0), Focused(false), ClipboardOperator(0)
+    : Dpy(0), Win(0), DeleteWindow(0), Protocols(0), Focused(false), ClipboardOperator(0),
+      HasPendingEvent(false)
 {
 }
 
@@ -207,74 +160,120 @@ void CX11DeviceWindow::handleFocusChange(const XFocusChangeEvent& event)
     setFocus(event.type == FocusIn);
 }
 
-bool CX11DeviceWindow::handleKeyPress(IrrlichtDevice* device, XKeyEvent& event,
-                                      core::stringc& committed)
+void CX11DeviceWindow::setResult(const core::stringw& text, SPlatformMessage& message)
 {
-    s32 length = 0;
+    Result = text;
+    message.Type = EPMT_IME_COMPOSITION;
+    message.HasResultString = true;
+    message.ResultText = Result.c_str();
+    message.ResultLength = Result.size();
+}
+
+void CX11DeviceWindow::handleKeyPress(XKeyEvent& event, SPlatformMessage& message)
+{
     KeySym keysym = NoSymbol;
     int status = XLookupNone;
-    const c8* text = InputContext.lookup(event, length, keysym, status);
+    const core::stringw& text = InputContext.lookup(event, keysym, status);
 
     // Text without a key is what the input method composed.
     if (status == XLookupChars)
     {
-        committed = core::stringc(text, (u32)length);
-        return length > 0;
+        if (!text.empty())
+            setResult(text, message);
+        return;
     }
     if (status == XLookupNone)
-        return false;
+        return;
 
-    wchar_t character = 0;
-    s32 count;
-    if (InputContext.isOpen())
-    {
-        count = decodeCharacters(text, length, character);
-    }
-    else
-    {
-        character = characterForKeysym(keysym);
-        count = character ? 1 : 0;
-    }
+    const bool method = InputContext.isOpen();
+    const wchar_t character = method ? (text.empty() ? 0 : text[0]) : characterForKeysym(keysym);
+    const u32 count = method ? text.size() : (character ? 1 : 0);
 
     EKEY_CODE key;
     if (engineKey(event, keysym, key) && count <= 1)
     {
-        Translator.postKeyEvent(device, key, count == 1 ? character : 0, true, event.state);
-        return false;
+        message.Type = EPMT_INPUT_EVENT;
+        message.Event = makeKeyEvent(key, count == 1 ? character : 0, true, event.state);
+        return;
     }
-    if (count <= 0)
-        return false;
+    if (count == 0)
+        return;
 
     // A key the engine has no code for (a kanji keysym, an accented letter)
-    // types through the same path as a composed string.
-    if (InputContext.isOpen())
-    {
-        committed = core::stringc(text, (u32)length);
-        return true;
-    }
-    return encodeCharacter(character, committed);
+    // types through the same path as a composed string. Without a method
+    // nothing has checked the character against the user's locale yet, and
+    // the demo's text is what that locale can write.
+    if (method)
+        setResult(text, message);
+    else if (userLocaleCanWrite(character))
+        setResult(core::stringw(&character, 1), message);
 }
 
-void CX11DeviceWindow::handleKeyRelease(IrrlichtDevice* device, XKeyEvent& event)
+void CX11DeviceWindow::handleKeyRelease(XKeyEvent& event, SPlatformMessage& message)
 {
     // The input method looks up presses only; a release is read plainly.
     char ignored[16];
     KeySym keysym = NoSymbol;
     XLookupString(&event, ignored, sizeof(ignored), &keysym, 0);
     EKEY_CODE key;
-    if (engineKey(event, keysym, key))
-        Translator.postKeyEvent(device, key, characterForKeysym(keysym), false, event.state);
+    if (!engineKey(event, keysym, key))
+        return;
+    message.Type = EPMT_INPUT_EVENT;
+    message.Event = makeKeyEvent(key, characterForKeysym(keysym), false, event.state);
 }
 
-bool CX11DeviceWindow::dispatchNextEvent(IrrlichtDevice* device, SPlatformMessage& message,
-                                         core::stringc& committed)
+void CX11DeviceWindow::handlePointer(const XEvent& event, SPlatformMessage& message)
 {
+    SEvent events[2];
+    const u32 count = Translator.translate(event, events);
+    if (count == 0)
+        return;
+    message.Type = EPMT_INPUT_EVENT;
+    message.Event = events[0];
+    HasPendingEvent = count == 2;
+    if (HasPendingEvent)
+        PendingEvent = events[1];
+}
+
+bool CX11DeviceWindow::handleWindowEvent(XEvent& event, SPlatformMessage& message)
+{
+    switch (event.type)
+    {
+    case KeyPress:
+        handleKeyPress(event.xkey, message);
+        break;
+    case KeyRelease:
+        handleKeyRelease(event.xkey, message);
+        break;
+    case ButtonPress:
+    case ButtonRelease:
+    case MotionNotify:
+        handlePointer(event, message);
+        break;
+    case ClientMessage:
+        if (event.xclient.message_type == Protocols && event.xclient.format == 32 &&
+            (Atom)event.xclient.data.l[0] == DeleteWindow)
+            message.Type = EPMT_QUIT;
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+bool CX11DeviceWindow::dispatchNextEvent(SPlatformMessage& message)
+{
+    if (HasPendingEvent)
+    {
+        HasPendingEvent = false;
+        message.Type = EPMT_INPUT_EVENT;
+        message.Event = PendingEvent;
+        return true;
+    }
     if (!Dpy || !XPending(Dpy))
         return false;
     XEvent event;
     XNextEvent(Dpy, &event);
-    message.Type = EPMT_OTHER;
-    message.HasResultString = false;
 
     // Everything passes the input method first; what it keeps (keys while
     // composing, its own protocol traffic) goes no further, except what the
@@ -295,33 +294,7 @@ bool CX11DeviceWindow::dispatchNextEvent(IrrlichtDevice* device, SPlatformMessag
     }
     if (filtered || event.xany.window != Win || Clipboard.handleEvent(event))
         return true;
-
-    switch (event.type)
-    {
-    case KeyPress:
-        if (handleKeyPress(device, event.xkey, committed))
-        {
-            message.Type = EPMT_IME_COMPOSITION;
-            message.HasResultString = true;
-        }
-        break;
-    case KeyRelease:
-        handleKeyRelease(device, event.xkey);
-        break;
-    case ButtonPress:
-    case ButtonRelease:
-    case MotionNotify:
-        Translator.postPointerEvent(device, event);
-        break;
-    case ClientMessage:
-        if (event.xclient.message_type == Protocols && event.xclient.format == 32 &&
-            (Atom)event.xclient.data.l[0] == DeleteWindow)
-            message.Type = EPMT_QUIT;
-        break;
-    default:
-        break;
-    }
-    return true;
+    return handleWindowEvent(event, message);
 }
 
 } // end namespace x11

@@ -3,8 +3,8 @@
 
 #include "ime/InputMethodPlatform.h"
 #include "ime/x11/CX11Clipboard.h"
-#include "ime/x11/CX11EventTranslator.h"
 #include "ime/x11/CX11InputContext.h"
+#include "ime/x11/CX11PointerTranslator.h"
 
 #include <irrlicht.h>
 
@@ -21,8 +21,10 @@ class CX11ClipboardOperator;
 
 //! The window the engine draws into, on a connection of its own, so that
 //! every X event passes the input method before anything else sees it. The
-//! engine is given the window with its input ignored; this class reads the
-//! events and tells the engine what they mean.
+//! engine is given the window with its input ignored; this class creates the
+//! window, reads its events and says what they mean for the engine (key and
+//! pointer events, committed text, the request to close) in the platform's
+//! neutral messages. The pump posts them; nothing here talks to the device.
 class CX11DeviceWindow
 {
 public:
@@ -41,11 +43,11 @@ public:
     IOSOperator* getClipboardOperator(IOSOperator* engineOperator);
 
     //! Takes the next pending X event, if there is one, lets the input
-    //! method filter it, posts what it means to the device (which may be
-    //! null) and describes it in message. A commit's bytes (multibyte, in
-    //! the user's locale) go to committed. False when nothing was pending.
-    bool dispatchNextEvent(IrrlichtDevice* device, SPlatformMessage& message,
-                           core::stringc& committed);
+    //! method filter it and describes what it means in message, which the
+    //! caller has set to EPMT_OTHER: an engine event, or text committed or
+    //! typed, as wide characters kept here until the next call. False when
+    //! nothing was pending.
+    bool dispatchNextEvent(SPlatformMessage& message);
 
 private:
     CX11DeviceWindow(const CX11DeviceWindow&);
@@ -55,8 +57,11 @@ private:
     void readInitialFocus();
     void setFocus(bool focused);
     void handleFocusChange(const XFocusChangeEvent& event);
-    bool handleKeyPress(IrrlichtDevice* device, XKeyEvent& event, core::stringc& committed);
-    void handleKeyRelease(IrrlichtDevice* device, XKeyEvent& event);
+    bool handleWindowEvent(XEvent& event, SPlatformMessage& message);
+    void handleKeyPress(XKeyEvent& event, SPlatformMessage& message);
+    void handleKeyRelease(XKeyEvent& event, SPlatformMessage& message);
+    void handlePointer(const XEvent& event, SPlatformMessage& message);
+    void setResult(const core::stringw& text, SPlatformMessage& message);
 
     Display* Dpy;
     Window Win;
@@ -64,9 +69,15 @@ private:
     Atom Protocols;
     bool Focused;
     CX11InputContext InputContext;
-    CX11EventTranslator Translator;
+    CX11PointerTranslator Translator;
     CX11Clipboard Clipboard;
     CX11ClipboardOperator* ClipboardOperator;
+    //! The second engine event of an X event (a double click after its
+    //! press), handed out by the next call.
+    bool HasPendingEvent;
+    SEvent PendingEvent;
+    //! The text of the last message that carried one.
+    core::stringw Result;
 };
 
 } // end namespace x11

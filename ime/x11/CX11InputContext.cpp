@@ -1,7 +1,6 @@
 #include "ime/x11/CX11InputContext.h"
 
-#include "ime/CUserLocaleScope.h"
-#include "ime/x11/Utf8Codec.h"
+#include "ime/UserLocaleText.h"
 
 #include <X11/Xutil.h>
 
@@ -210,19 +209,19 @@ void CX11InputContext::setFocus(bool focused)
         XUnsetICFocus(Context);
 }
 
-const c8* CX11InputContext::lookup(XKeyEvent& event, s32& length, KeySym& keysym, int& status)
+const core::stringw& CX11InputContext::lookup(XKeyEvent& event, KeySym& keysym, int& status)
 {
     keysym = NoSymbol;
+    Text = "";
     if (!Context)
     {
         // Without a method Xlib's text is Latin-1 whatever the locale, so
         // only the keysym is passed on; its character is known anyway.
         XLookupString(&event, Buffer.pointer(), (int)Buffer.size(), &keysym, 0);
-        length = 0;
         status = keysym != NoSymbol ? XLookupKeySym : XLookupNone;
-        return Buffer.pointer();
+        return Text;
     }
-    // UTF-8 whatever the locale, then the locale's bytes: Xlib cannot turn
+    // UTF-8 whatever the locale, decoded here: Xlib cannot turn
     // every commit into the locale's encoding itself (fcitx5's compound text
     // carries a UTF-8 segment that an EUC-JP locale refuses), and a commit it
     // fails to convert is gone, so it must never be asked to.
@@ -237,14 +236,12 @@ const c8* CX11InputContext::lookup(XKeyEvent& event, s32& length, KeySym& keysym
                                  &lookupStatus);
     }
     status = lookupStatus;
-    length = 0;
     if (status != XLookupChars && status != XLookupBoth)
-        return Buffer.pointer();
+        return Text;
     // A character the locale cannot write is shown as its replacement mark
     // rather than taking the rest of the commit with it.
-    utf8ToLocaleReplacing(std::string(Buffer.pointer(), (size_t)size), Text);
-    length = (s32)Text.size();
-    return Text.c_str();
+    utf8ToWideForUserLocale(std::string(Buffer.pointer(), (size_t)size), Text);
+    return Text;
 }
 
 void CX11InputContext::setSpotLocation(s32 x, s32 y)
@@ -257,31 +254,6 @@ void CX11InputContext::setSpotLocation(s32 x, s32 y)
     XVaNestedList preedit = XVaCreateNestedList(0, XNSpotLocation, &Spot, (char*)0);
     XSetICValues(Context, XNPreeditAttributes, preedit, (char*)0);
     XFree(preedit);
-}
-
-bool CX11InputContext::getSpotLocation(s32& x, s32& y) const
-{
-    if (!Context)
-        return false;
-    XPoint* spot = 0;
-    XVaNestedList preedit = XVaCreateNestedList(0, XNSpotLocation, &spot, (char*)0);
-    const char* failed = XGetICValues(Context, XNPreeditAttributes, preedit, (char*)0);
-    XFree(preedit);
-    if (failed || !spot)
-        return false;
-    x = spot->x;
-    y = spot->y;
-    XFree(spot);
-    return true;
-}
-
-bool CX11InputContext::getStyle(unsigned long& style) const
-{
-    XIMStyle answer = 0;
-    if (!Context || XGetICValues(Context, XNInputStyle, &answer, (char*)0))
-        return false;
-    style = answer;
-    return true;
 }
 
 void CX11InputContext::reset()

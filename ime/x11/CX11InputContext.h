@@ -5,8 +5,6 @@
 
 #include <X11/Xlib.h>
 
-#include <string>
-
 namespace irr
 {
 namespace ime
@@ -31,28 +29,25 @@ public:
     bool open(Display* display, Window window, long windowEvents);
     void close();
     bool isOpen() const { return Context != 0; }
+    //! The Xlib input context; null while none is open. Valid until the
+    //! next open, close or reset, or until the server goes away.
+    XIC getHandle() const { return Context; }
 
     //! Follows the window's keyboard focus.
     void setFocus(bool focused);
 
     //! Looks up a key press that the input method did not filter. Returns
-    //! the text it typed or committed (multibyte, in the user's locale; a
-    //! character the locale cannot write is its replacement mark) and
-    //! sets keysym (NoSymbol when there is none) and status (XLookupChars,
-    //! XLookupKeySym, XLookupBoth or XLookupNone). The text stays valid
-    //! until the next lookup. Without an input method there is no text,
-    //! only the keysym.
-    const c8* lookup(XKeyEvent& event, s32& length, KeySym& keysym, int& status);
+    //! the text it typed or committed, decoded once, from the UTF-8 Xlib
+    //! gives (a character the user's locale cannot write is its replacement
+    //! mark), and sets keysym (NoSymbol when there is none) and status
+    //! (XLookupChars, XLookupKeySym, XLookupBoth or XLookupNone). The text
+    //! stays valid until the next lookup. Without an input method there is
+    //! no text, only the keysym.
+    const core::stringw& lookup(XKeyEvent& event, KeySym& keysym, int& status);
 
     //! Where composed text is shown, in window pixels. Remembered for a
     //! context that is created later.
     void setSpotLocation(s32 x, s32 y);
-    //! The spot location the input context holds now.
-    bool getSpotLocation(s32& x, s32& y) const;
-
-    //! The input style as the server reports it for the context. False
-    //! without a context or when the server does not answer; IBus answers 0.
-    bool getStyle(unsigned long& style) const;
 
     //! Ends a composition in progress without committing it and starts a
     //! new context, which switches composing off with servers that keep it
@@ -81,8 +76,8 @@ private:
     bool HaveSpot;
     XPoint Spot;
     core::array<c8> Buffer;
-    //! The last lookup's text in the user's locale.
-    std::string Text;
+    //! The last lookup's text.
+    core::stringw Text;
 };
 
 } // end namespace x11

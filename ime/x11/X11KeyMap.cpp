@@ -1,5 +1,6 @@
 #include "ime/x11/X11KeyMap.h"
 
+#include <X11/Xlib.h>
 #include <X11/keysym.h>
 
 namespace irr
@@ -156,6 +157,18 @@ wchar_t characterForKeysym(unsigned long keysym)
             return c.Character;
     }
     return 0;
+}
+
+SEvent makeKeyEvent(EKEY_CODE key, wchar_t character, bool pressedDown, unsigned int state)
+{
+    SEvent event = {};
+    event.EventType = EET_KEY_INPUT_EVENT;
+    event.KeyInput.Key = key;
+    event.KeyInput.Char = character;
+    event.KeyInput.PressedDown = pressedDown;
+    event.KeyInput.Shift = (state & ShiftMask) != 0;
+    event.KeyInput.Control = (state & ControlMask) != 0;
+    return event;
 }
 
 } // end namespace x11

@@ -21,6 +21,10 @@ bool engineKeyForKeysym(unsigned long keysym, EKEY_CODE& key);
 //! have a control character.
 wchar_t characterForKeysym(unsigned long keysym);
 
+//! The engine's key event for a key with an engine key code; state is the X
+//! modifier state of the event, from which Shift and Control are taken.
+SEvent makeKeyEvent(EKEY_CODE key, wchar_t character, bool pressedDown, unsigned int state);
+
 } // end namespace x11
 } // end namespace ime
 } // end namespace irr

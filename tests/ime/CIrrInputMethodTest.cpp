@@ -1,7 +1,7 @@
 #include "app/AppGlobals.h"
 #include "ime/CIrrInputMethod.h"
 #include "ime/InputMethodPlatform.h"
-#include "ime/x11/X11InputMethodBackend.h"
+#include "harness/X11BackendProbe.h"
 #include "harness/CRecordingDevice.h"
 #include "support/TestEnvironment.h"
 
@@ -82,7 +82,7 @@ protected:
 
     void commit(const std::string& bytes)
     {
-        ime::x11::queueCommittedString(bytes.data(), (u32)bytes.size());
+        testsupport::x11::queueCommittedString(bytes.data(), (u32)bytes.size());
     }
 
     void expectAccepted(const std::wstring& expected)
@@ -180,7 +180,7 @@ TEST_F(InputMethodPump, FrameWithoutCommittedStringAllocatesNothing)
 TEST_F(InputMethodPump, QuitRequestStillDrainsTheQueueAndEndsTheLoop)
 {
     ScopedUserLocale locale("ja_JP.UTF-8");
-    ime::x11::queueQuitRequest();
+    testsupport::x11::queueQuitRequest();
     commit(NihongoUtf8);
     EXPECT_FALSE(Pump->run());
     expectAccepted(Nihongo);

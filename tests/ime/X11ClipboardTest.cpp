@@ -2,8 +2,8 @@
 // GoogleTest goes before Xlib, whose macros clash with it.
 #include <gtest/gtest.h>
 
+#include "ime/UserLocaleText.h"
 #include "ime/x11/CX11Clipboard.h"
-#include "ime/x11/Utf8Codec.h"
 #include "support/TestEnvironment.h"
 #include "support/VirtualDisplay.h"
 
@@ -14,6 +14,7 @@
 #include <string>
 #include <unistd.h>
 
+using namespace irr::ime;
 using namespace irr::ime::x11;
 using testsupport::ScopedUserLocale;
 using testsupport::TemporaryDirectory;
@@ -24,59 +25,79 @@ namespace
 const std::string NihonUtf8 = "\xe6\x97\xa5\xe6\x9c\xac";
 const std::string NihonEucJp = "\xc6\xfc\xcb\xdc";
 
-TEST(Utf8Codec, ConvertsBetweenTheLocaleAndUtf8BothWays)
+TEST(UserLocaleText, ConvertsBetweenTheLocaleAndUtf8BothWays)
 {
     std::string out;
     {
         ScopedUserLocale locale("ja_JP.EUC-JP");
-        ASSERT_TRUE(localeToUtf8(NihonEucJp + "ab", out));
+        ASSERT_TRUE(userLocaleToUtf8(NihonEucJp + "ab", out));
         EXPECT_EQ(NihonUtf8 + "ab", out);
-        ASSERT_TRUE(utf8ToLocale(NihonUtf8 + "ab", out));
+        ASSERT_TRUE(utf8ToUserLocale(NihonUtf8 + "ab", out));
         EXPECT_EQ(NihonEucJp + "ab", out);
         // An emoji has no EUC-JP form; half-valid input is no input.
-        EXPECT_FALSE(utf8ToLocale("\xf0\x9f\x98\x80", out));
-        EXPECT_FALSE(localeToUtf8("\xc6", out));
+        EXPECT_FALSE(utf8ToUserLocale("\xf0\x9f\x98\x80", out));
+        EXPECT_FALSE(userLocaleToUtf8("\xc6", out));
     }
     {
         ScopedUserLocale locale("ja_JP.UTF-8");
         const std::string outsideBmp = "\xf0\x9f\x98\x80";
-        ASSERT_TRUE(utf8ToLocale(outsideBmp, out));
+        ASSERT_TRUE(utf8ToUserLocale(outsideBmp, out));
         EXPECT_EQ(outsideBmp, out);
-        ASSERT_TRUE(localeToUtf8(outsideBmp, out));
+        ASSERT_TRUE(userLocaleToUtf8(outsideBmp, out));
         EXPECT_EQ(outsideBmp, out);
     }
 }
 
-TEST(Utf8Codec, RefusesMalformedUtf8)
+TEST(UserLocaleText, RefusesMalformedUtf8)
 {
     ScopedUserLocale locale("ja_JP.UTF-8");
     std::string out;
     for (const char* bad :
          {"\xc0\xaf", "\xe6\x97", "\xed\xa0\x80", "\xf4\x90\x80\x80", "\x80", "\xff", "a\xe6"})
-        EXPECT_FALSE(utf8ToLocale(bad, out)) << bad;
+        EXPECT_FALSE(utf8ToUserLocale(bad, out)) << bad;
 }
 
-TEST(Utf8Codec, ReplacingKeepsEveryCharacterTheLocaleCanWrite)
+TEST(UserLocaleText, CommittedUtf8KeepsEveryCharacterTheLocaleCanWrite)
 {
     const std::string emoji = "\xf0\x9f\x98\x80";
-    std::string out;
+    irr::core::stringw out;
     {
         ScopedUserLocale locale("ja_JP.EUC-JP");
-        // EUC-JP has no U+FFFD: the geta mark (0xA2AE) stands in.
-        EXPECT_EQ(2u, utf8ToLocaleReplacing(NihonUtf8 + emoji + "a\xff", out));
-        EXPECT_EQ(NihonEucJp + "\xa2\xae" + "a\xa2\xae", out);
+        // EUC-JP has no U+FFFD: the geta mark stands in.
+        EXPECT_EQ(2u, utf8ToWideForUserLocale(NihonUtf8 + emoji + "a\xff", out));
+        EXPECT_EQ(irr::core::stringw(L"\u65e5\u672c\u3013a\u3013"), out);
     }
     {
         ScopedUserLocale locale("ja_JP.UTF-8");
-        EXPECT_EQ(2u, utf8ToLocaleReplacing(emoji + "\xe6\x97", out));
+        EXPECT_EQ(2u, utf8ToWideForUserLocale(emoji + "\xe6\x97", out));
         // The cut-off character costs one mark per byte, like the dialog's names.
-        EXPECT_EQ(emoji + "\xef\xbf\xbd\xef\xbf\xbd", out);
+        EXPECT_EQ(irr::core::stringw(L"\U0001f600\ufffd\ufffd"), out);
+        // A zero byte ends the text, as it would for the engine.
+        EXPECT_EQ(0u, utf8ToWideForUserLocale(std::string("ab\0c", 4), out));
+        EXPECT_EQ(irr::core::stringw(L"ab"), out);
     }
     {
         ScopedUserLocale locale("C");
-        EXPECT_EQ(2u, utf8ToLocaleReplacing("x" + NihonUtf8, out));
-        EXPECT_EQ("x??", out);
+        EXPECT_EQ(2u, utf8ToWideForUserLocale("x" + NihonUtf8, out));
+        EXPECT_EQ(irr::core::stringw(L"x??"), out);
     }
+}
+
+TEST(UserLocaleText, StrictConversionsRefuseWhatTheLocaleCannotHold)
+{
+    ScopedUserLocale locale("ja_JP.EUC-JP");
+    irr::core::stringw wide(L"kept");
+    EXPECT_FALSE(userLocaleToWide("\xc6\xfc\xff", wide));
+    EXPECT_EQ(irr::core::stringw(L"kept"), wide);
+    ASSERT_TRUE(userLocaleToWide(NihonEucJp.c_str(), wide));
+    EXPECT_EQ(irr::core::stringw(L"\u65e5\u672c"), wide);
+
+    std::string bytes;
+    EXPECT_FALSE(wideToUserLocale(irr::core::stringw(L"\u65e5\U0001f600"), bytes));
+    ASSERT_TRUE(wideToUserLocale(irr::core::stringw(L"\u65e5\u672c"), bytes));
+    EXPECT_EQ(NihonEucJp, bytes);
+    EXPECT_TRUE(userLocaleCanWrite(L'\u65e5'));
+    EXPECT_FALSE(userLocaleCanWrite(0x1F600));
 }
 
 std::string readFile(const std::string& path)

@@ -18,7 +18,7 @@ TEST_P(X11EditBoxInput, KanjiAndKeysTypedOnTheKeyboardReachTheClickedBox)
     click(360, 90);
     ASSERT_TRUE(AppGuiEnvironment->hasFocus(box));
     s32 emptyX = 0, emptyY = 0;
-    ASSERT_TRUE(ime::x11::getInputContextSpotLocation(emptyX, emptyY));
+    ASSERT_TRUE(testsupport::x11::getInputContextSpotLocation(emptyX, emptyY));
 
     send({"key", "U65E5", "U672C", "U8A9E"});
     send({"type", "ab"});
@@ -29,7 +29,7 @@ TEST_P(X11EditBoxInput, KanjiAndKeysTypedOnTheKeyboardReachTheClickedBox)
     send({"type", "xy"});
     EXPECT_EQ(std::wstring(L"\u65e5\u672cxy"), std::wstring(box->getText()));
     s32 x = 0, y = 0;
-    ASSERT_TRUE(ime::x11::getInputContextSpotLocation(x, y));
+    ASSERT_TRUE(testsupport::x11::getInputContextSpotLocation(x, y));
     EXPECT_GT(x, emptyX);
     EXPECT_LT(x, 550);
     EXPECT_EQ(emptyY, y);

@@ -10,11 +10,11 @@ namespace
 
 TEST_P(X11Input, KanjiKeysymsArriveAsOneAcceptEventEach)
 {
-    EXPECT_TRUE(ime::x11::hasInputContext());
+    EXPECT_TRUE(testsupport::x11::hasInputContext());
     // The built-in method cannot follow the cursor: the context falls back
     // to the style it offers.
     unsigned long style = 0;
-    ASSERT_TRUE(ime::x11::getInputContextStyle(style));
+    ASSERT_TRUE(testsupport::x11::getInputContextStyle(style));
     EXPECT_EQ(PreeditNothing | StatusNothing, style);
     ASSERT_TRUE(Driver->mapKeysyms({Hi, Moto, Go}));
     send({"key", "U65E5", "U672C", "U8A9E"});
@@ -35,6 +35,14 @@ TEST_P(X11Input, FocusElsewhereKeepsCommitsAwayUntilItComesBack)
     ASSERT_TRUE(pumpUntil([this] { return ime::isWindowActive(Device); }));
     send({"key", "U65E5"});
     EXPECT_EQ(L"\u65e5", accepted());
+}
+
+TEST_P(X11Input, TypedCharacterTheLocaleCannotWriteArrivesAsItsMark)
+{
+    ASSERT_TRUE(Driver->mapKeysyms({0x100ac00, Hi})); // 가, which EUC-JP lacks
+    send({"key", "UAC00", "U65E5"});
+    const bool eucJp = locale() == "ja_JP.EUC-JP";
+    EXPECT_EQ(eucJp ? L"\u3013\u65e5" : L"\uac00\u65e5", accepted());
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, X11Input, ::testing::Values("ja_JP.UTF-8", "ja_JP.EUC-JP"));
@@ -164,11 +172,11 @@ TEST_P(X11InputUtf8, SpotLocationOfTheInputContextFollowsTheCursor)
 {
     ime::setCompositionWindowPos(123, 45);
     s32 x = 0, y = 0;
-    ASSERT_TRUE(ime::x11::getInputContextSpotLocation(x, y));
+    ASSERT_TRUE(testsupport::x11::getInputContextSpotLocation(x, y));
     EXPECT_EQ(123, x);
     EXPECT_EQ(45, y);
     ime::setCompositionWindowPos(360, 98);
-    ASSERT_TRUE(ime::x11::getInputContextSpotLocation(x, y));
+    ASSERT_TRUE(testsupport::x11::getInputContextSpotLocation(x, y));
     EXPECT_EQ(360, x);
     EXPECT_EQ(98, y);
 }
@@ -198,7 +206,7 @@ TEST(X11DeviceWindow, ExistsOnlyForWindowedDriversAndOnlyWhileTheirDeviceLives)
     for (video::E_DRIVER_TYPE type : {video::EDT_NULL, video::EDT_DIRECT3D9})
     {
         IrrlichtDevice* device = ime::createDevice(type, size, 16, false, false, false, 0);
-        EXPECT_EQ(0u, ime::x11::getDeviceWindowId()) << type;
+        EXPECT_EQ(0u, testsupport::x11::getDeviceWindowId()) << type;
         if (device)
             device->drop();
     }
@@ -206,7 +214,7 @@ TEST(X11DeviceWindow, ExistsOnlyForWindowedDriversAndOnlyWhileTheirDeviceLives)
     IrrlichtDevice* device =
         ime::createDevice(video::EDT_BURNINGSVIDEO, size, 16, false, false, false, 0);
     ASSERT_TRUE(device);
-    const unsigned long window = ime::x11::getDeviceWindowId();
+    const unsigned long window = testsupport::x11::getDeviceWindowId();
     EXPECT_NE(0u, window);
     int width = 0, height = 0;
     testsupport::XWindowProbe probe;
@@ -214,7 +222,7 @@ TEST(X11DeviceWindow, ExistsOnlyForWindowedDriversAndOnlyWhileTheirDeviceLives)
     EXPECT_EQ(640, width);
     EXPECT_EQ(480, height);
     device->drop();
-    EXPECT_EQ(0u, ime::x11::getDeviceWindowId());
+    EXPECT_EQ(0u, testsupport::x11::getDeviceWindowId());
     // With the device gone the platform layer falls back to asking a device.
     EXPECT_FALSE(ime::isWindowActive(0));
 }

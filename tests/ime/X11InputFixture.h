@@ -5,7 +5,7 @@
 #include "app/AppGlobals.h"
 #include "ime/CIrrInputMethod.h"
 #include "ime/InputMethodPlatform.h"
-#include "ime/x11/X11InputMethodBackend.h"
+#include "harness/X11BackendProbe.h"
 #include "gui/editbox/CGUIEditBoxML.h"
 #include "harness/CRecordingDevice.h"
 #include "support/TestEnvironment.h"
@@ -57,7 +57,7 @@ protected:
         inner->drop();
         AppDevice = Device;
         Pump = new CIrrInputMethod();
-        Window = ime::x11::getDeviceWindowId();
+        Window = testsupport::x11::getDeviceWindowId();
         ASSERT_NE(0u, Window);
         Driver->focus(Window);
         ASSERT_TRUE(pumpUntil([this] { return ime::isWindowActive(Device); }));

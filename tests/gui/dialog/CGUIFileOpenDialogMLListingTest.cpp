@@ -1,5 +1,5 @@
 #include "DialogTestSupport.h"
-#include "gui/dialog/LenientMultibyteDecoder.h"
+#include "ime/UserLocaleText.h"
 #include "support/ScopedAppDevice.h"
 #include "support/TestEnvironment.h"
 
@@ -173,7 +173,7 @@ TEST(DialogListing, LenientDecodingKeepsWhatIsValidAroundBadBytes)
     {
         testsupport::ScopedUserLocale locale(c.Locale);
         setlocale(LC_ALL, "");
-        const core::stringw decoded = gui::decodeMultibyteLeniently(c.Bytes, strlen(c.Bytes));
+        const core::stringw decoded = ime::decodeMultibyteLeniently(c.Bytes, strlen(c.Bytes));
         EXPECT_EQ(core::stringw(c.Expected), decoded) << c.Locale << " " << c.Bytes;
         setlocale(LC_ALL, "C");
     }

@@ -1,7 +1,7 @@
 #include "EditBoxTestSupport.h"
 
 #include "ime/InputMethodPlatform.h"
-#include "ime/x11/X11InputMethodBackend.h"
+#include "harness/X11BackendProbe.h"
 #include "support/ScopedAppDevice.h"
 
 using namespace irr;
@@ -37,7 +37,7 @@ protected:
     s32 pointX()
     {
         s32 x = 0, y = 0;
-        EXPECT_TRUE(ime::x11::getCompositionWindowPos(x, y));
+        EXPECT_TRUE(testsupport::x11::getCompositionWindowPos(x, y));
         return x;
     }
 
@@ -95,7 +95,7 @@ TEST_F(EditBoxCompositionPoint, SingleLineFollowsTheCursorWithAndWithoutAutoScro
     b->setOverrideFont(builtIn);
     b->OnEvent(keyEvent(KEY_END));
     s32 x = 0, y = 0;
-    ime::x11::getCompositionWindowPos(x, y);
+    testsupport::x11::getCompositionWindowPos(x, y);
     EXPECT_EQ(x, 100 + 3 + widthOf(builtIn, b->getText()));
 }
 

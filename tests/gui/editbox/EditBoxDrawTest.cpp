@@ -1,7 +1,7 @@
 #include "EditBoxTestSupport.h"
 
 #include "ime/InputMethodPlatform.h"
-#include "ime/x11/X11InputMethodBackend.h"
+#include "harness/X11BackendProbe.h"
 #include "support/ScopedAppDevice.h"
 
 using namespace irr;
@@ -254,7 +254,7 @@ TEST_F(EditBoxDraw, PasswordBoxesScrollDrawAndHitTestTheMask)
     EXPECT_EQ(cursorX, b->FrameRect.LowerRightCorner.X - widthOf(ipa, L"_ "));
     EXPECT_EQ(cursorX, shown->Position.UpperLeftCorner.X + widthOf(ipa, mask.c_str()));
     s32 x = 0, y = 0;
-    ASSERT_TRUE(ime::x11::getCompositionWindowPos(x, y));
+    ASSERT_TRUE(testsupport::x11::getCompositionWindowPos(x, y));
     EXPECT_EQ(x, cursorX);
 
     // A press on the fifteenth mask character puts the cursor before it.

@@ -1,7 +1,7 @@
 #include "EditBoxTestSupport.h"
 
 #include "ime/InputMethodPlatform.h"
-#include "ime/x11/X11InputMethodBackend.h"
+#include "harness/X11BackendProbe.h"
 #include "support/ScopedAppDevice.h"
 
 using namespace irr;
@@ -169,17 +169,17 @@ TEST_F(EditBoxMouse, CompositionWindowSitsAtTheCursor)
     const s32 h = (s32)Font->getDimension(L"|").Height;
     mouse(b, EMIE_LMOUSE_PRESSED_DOWN, xOf(b, 0, 4), yOf(b, 0));
     s32 x = 0, y = 0;
-    ASSERT_TRUE(ime::x11::getCompositionWindowPos(x, y));
+    ASSERT_TRUE(testsupport::x11::getCompositionWindowPos(x, y));
     EXPECT_EQ(x, 350 + 3 + widthOf(Font, L"Edit"));
     EXPECT_EQ(y, 100 - 2 * h);
 
     b->OnEvent(keyEvent(KEY_END));
-    ime::x11::getCompositionWindowPos(x, y);
+    testsupport::x11::getCompositionWindowPos(x, y);
     EXPECT_EQ(x, 350 + 3 + widthOf(Font, L"Editable Text1"));
 
     b->setDrawBorder(false);
     b->OnEvent(keyEvent(KEY_ACCEPT, L'\x65e5'));
-    ime::x11::getCompositionWindowPos(x, y);
+    testsupport::x11::getCompositionWindowPos(x, y);
     EXPECT_EQ(x, 350 + widthOf(Font, L"Editable Text1\x65e5"));
 
     // Scrolled to the end of a long text, it stays with the cursor, which
@@ -187,7 +187,7 @@ TEST_F(EditBoxMouse, CompositionWindowSitsAtTheCursor)
     b->setDrawBorder(true);
     b->setText(L"a line much longer than the box can show in one go");
     b->OnEvent(keyEvent(KEY_END));
-    ime::x11::getCompositionWindowPos(x, y);
+    testsupport::x11::getCompositionWindowPos(x, y);
     const s32 inset = App.gui()->getSkin()->getSize(gui::EGDS_TEXT_DISTANCE_X) + 1;
     EXPECT_EQ(x, 550 - inset - widthOf(Font, L"_ "));
 }
@@ -202,20 +202,20 @@ TEST_F(EditBoxMouse, CompositionWindowWaitsForTheReleaseOfADrag)
     const s32 y = 120 - 2 * (s32)Font->getDimension(L"|").Height;
     s32 px = 0, py = 0;
     mouse(b, EMIE_LMOUSE_PRESSED_DOWN, xOf(b, 0, 2), yOf(b, 0));
-    ASSERT_TRUE(ime::x11::getCompositionWindowPos(px, py));
+    ASSERT_TRUE(testsupport::x11::getCompositionWindowPos(px, py));
     EXPECT_EQ(px, 20 + 3 + widthOf(Font, L"fi"));
     EXPECT_EQ(py, y);
 
     mouse(b, EMIE_MOUSE_MOVED, xOf(b, 2, 3), yOf(b, 2));
     ASSERT_EQ(b->CursorPos, 16);
     s32 dx = 0, dy = 0;
-    ime::x11::getCompositionWindowPos(dx, dy);
+    testsupport::x11::getCompositionWindowPos(dx, dy);
     EXPECT_EQ(dx, px);
     EXPECT_EQ(dy, py);
 
     mouse(b, EMIE_LMOUSE_LEFT_UP, xOf(b, 2, 4), yOf(b, 2));
     ASSERT_EQ(b->CursorPos, 17);
-    ime::x11::getCompositionWindowPos(px, py);
+    testsupport::x11::getCompositionWindowPos(px, py);
     EXPECT_EQ(px, 20 + 3 + widthOf(Font, L"first\nsecond\nthir"));
     EXPECT_EQ(py, y);
 }

@@ -1,6 +1,6 @@
 #include "EditBoxTestSupport.h"
 
-#include "ime/x11/X11InputMethodBackend.h"
+#include "harness/X11BackendProbe.h"
 #include "support/ScopedAppDevice.h"
 #include "support/TestEnvironment.h"
 
@@ -187,11 +187,11 @@ TEST_F(EditBoxProperties, LosingTheFocusClearsTheSelectionAndClosesTheInputMetho
     event.GUIEvent.EventType = gui::EGET_ELEMENT_FOCUS_LOST;
     event.GUIEvent.Caller = parent;
     event.GUIEvent.Element = 0;
-    const u32 closes = ime::x11::getInputMethodCloseCount();
+    const u32 closes = testsupport::x11::getInputMethodCloseCount();
     EXPECT_FALSE(box->OnEvent(event));
     EXPECT_EQ(box->SelectionEnd, 4);
     EXPECT_TRUE(box->MouseSelecting);
-    EXPECT_EQ(ime::x11::getInputMethodCloseCount(), closes);
+    EXPECT_EQ(testsupport::x11::getInputMethodCloseCount(), closes);
     ASSERT_EQ(parent->Events.size(), 1u);
 
     event.GUIEvent.Caller = box;
@@ -200,7 +200,7 @@ TEST_F(EditBoxProperties, LosingTheFocusClearsTheSelectionAndClosesTheInputMetho
     EXPECT_EQ(box->SelectionEnd, 0);
     EXPECT_FALSE(box->MouseSelecting);
     EXPECT_EQ(box->CursorPos, 4);
-    EXPECT_EQ(ime::x11::getInputMethodCloseCount(), closes + 1);
+    EXPECT_EQ(testsupport::x11::getInputMethodCloseCount(), closes + 1);
     EXPECT_EQ(parent->Events.size(), 2u);
 }
 

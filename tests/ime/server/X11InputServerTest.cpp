@@ -26,7 +26,7 @@ protected:
         Server = XInputMethodServer::shared(Name);
         ASSERT_TRUE(Server) << Name << " did not start";
         X11Input::SetUp();
-        ASSERT_TRUE(pumpUntil([] { return ime::x11::hasInputContext(); }));
+        ASSERT_TRUE(pumpUntil([] { return testsupport::x11::hasInputContext(); }));
         First = addBox(core::rect<s32>(350, 80, 550, 100));
         Second = addBox(core::rect<s32>(350, 110, 550, 130));
     }
@@ -113,7 +113,7 @@ TEST_P(X11InputServer, ConvertedTextReachesTheFocusedBoxExactly)
     unsigned long style = 0;
     if (Server->reportsInputStyle())
     {
-        ASSERT_TRUE(ime::x11::getInputContextStyle(style));
+        ASSERT_TRUE(testsupport::x11::getInputContextStyle(style));
         EXPECT_EQ(PreeditPosition | StatusNothing, style);
     }
 }
@@ -143,11 +143,11 @@ TEST_P(X11InputServer, ServerGoingAwayLeavesPlainKeysUntilItComesBack)
     ASSERT_TRUE(Server->restart(
         [this]
         {
-            ASSERT_TRUE(pumpUntil([] { return !ime::x11::hasInputContext(); }));
+            ASSERT_TRUE(pumpUntil([] { return !testsupport::x11::hasInputContext(); }));
             type("xy");
             EXPECT_EQ(L"xy", text(First));
         }));
-    ASSERT_TRUE(pumpUntil([] { return ime::x11::hasInputContext(); }));
+    ASSERT_TRUE(pumpUntil([] { return testsupport::x11::hasInputContext(); }));
     ASSERT_TRUE(composeInto(First));
     type("ai");
     send({"key", "Return"});

@@ -1,8 +1,22 @@
+// The platform interface (ime/InputMethodPlatform.h) on X11. Besides the
+// input method, this backend has to do what the engine's own X11 device
+// would have done for a window whose events it does not read:
+//   the window      CX11DeviceWindow makes it and reads its events;
+//                   CX11WindowKeeper ties it to the engine device's life.
+//   keys and text   CX11InputContext (the user's X input method),
+//                   X11KeyMap (keysyms to engine keys and characters).
+//   the pointer     CX11PointerTranslator (buttons, motion, wheel, clicks).
+//   the clipboard   CX11Clipboard (the CLIPBOARD selection with other X
+//                   clients), CX11ClipboardOperator (the edit boxes' side).
+// None of them posts to the engine: they describe each event in a platform
+// message, and the pump posts it. X11BackendInternals.h is for tools that
+// look inside.
+
 #include "ime/InputMethodPlatform.h"
 #include "ime/PlatformClock.h"
 #include "ime/x11/CX11DeviceWindow.h"
 #include "ime/x11/CX11WindowKeeper.h"
-#include "ime/x11/X11InputMethodBackend.h"
+#include "ime/x11/X11BackendInternals.h"
 
 #include <time.h>
 
@@ -13,24 +27,14 @@ namespace ime
 namespace
 {
 
-struct SQueuedMessage
-{
-    E_PLATFORM_MESSAGE_TYPE Type;
-    core::stringc Committed;
-};
-
 // Messages wait here in the order they arose; the pump drains them all in one run.
-core::array<SQueuedMessage> Queue;
+core::array<x11::SQueuedMessage> Queue;
 core::stringc CurrentResult;
-bool DeviceRanThisRound = false;
 
 // The window of the device made by createDevice, while that device lives.
 x11::CX11DeviceWindow* DeviceWindow = 0;
 
-bool HaveCompositionPos = false;
-s32 CompositionX = 0;
-s32 CompositionY = 0;
-u32 CloseCount = 0;
+x11::IInputMethodRequestObserver* RequestObserver = 0;
 
 void forgetDeviceWindow(x11::CX11DeviceWindow* window)
 {
@@ -96,16 +100,20 @@ bool isWindowActive(IrrlichtDevice* device)
     return device && device->isWindowActive();
 }
 
-bool peekAndDispatchMessage(IrrlichtDevice* device, SPlatformMessage& message)
+bool runEngineFrame(IrrlichtDevice* device)
 {
     // The engine's own run only ticks and reports closeDevice here: its
-    // connection selects no events of the window. Once per round is enough.
-    if (!DeviceRanThisRound)
-    {
-        DeviceRanThisRound = true;
-        if (device && !device->run())
-            x11::queueQuitRequest();
-    }
+    // connection selects no events of the window, whose events come to
+    // this layer instead.
+    return !device || device->run();
+}
+
+bool peekAndDispatchMessage(IrrlichtDevice*, SPlatformMessage& message)
+{
+    message.Type = EPMT_OTHER;
+    message.HasResultString = false;
+    message.ResultText = 0;
+    message.ResultLength = 0;
 
     if (!Queue.empty())
     {
@@ -116,12 +124,7 @@ bool peekAndDispatchMessage(IrrlichtDevice* device, SPlatformMessage& message)
         Queue.erase(0);
         return true;
     }
-
-    if (DeviceWindow && DeviceWindow->dispatchNextEvent(device, message, CurrentResult))
-        return true;
-
-    DeviceRanThisRound = false;
-    return false;
+    return DeviceWindow && DeviceWindow->dispatchNextEvent(message);
 }
 
 s32 getCompositionResult(c8* buffer, u32 bufferSize)
@@ -142,16 +145,16 @@ IOSOperator* getClipboardOperator(IOSOperator* engineOperator)
 
 void setCompositionWindowPos(s32 x, s32 y)
 {
-    HaveCompositionPos = true;
-    CompositionX = x;
-    CompositionY = y;
+    if (RequestObserver)
+        RequestObserver->onCompositionWindowPos(x, y);
     if (DeviceWindow)
         DeviceWindow->getInputContext().setSpotLocation(x, y);
 }
 
 void closeInputMethod()
 {
-    ++CloseCount;
+    if (RequestObserver)
+        RequestObserver->onCloseInputMethod();
     if (DeviceWindow)
         DeviceWindow->getInputContext().reset();
 }
@@ -168,51 +171,19 @@ u32 readPlatformClock()
 namespace x11
 {
 
-void queueCommittedString(const c8* bytes, u32 length)
+CX11DeviceWindow* getDeviceWindow()
 {
-    SQueuedMessage message;
-    message.Type = EPMT_IME_COMPOSITION;
-    message.Committed = core::stringc(bytes, length);
+    return DeviceWindow;
+}
+
+void queueMessage(const SQueuedMessage& message)
+{
     Queue.push_back(message);
 }
 
-void queueQuitRequest()
+void setInputMethodRequestObserver(IInputMethodRequestObserver* observer)
 {
-    SQueuedMessage message;
-    message.Type = EPMT_QUIT;
-    Queue.push_back(message);
-}
-
-bool getCompositionWindowPos(s32& x, s32& y)
-{
-    x = CompositionX;
-    y = CompositionY;
-    return HaveCompositionPos;
-}
-
-u32 getInputMethodCloseCount()
-{
-    return CloseCount;
-}
-
-unsigned long getDeviceWindowId()
-{
-    return DeviceWindow ? DeviceWindow->getWindowId() : 0;
-}
-
-bool hasInputContext()
-{
-    return DeviceWindow && DeviceWindow->getInputContext().isOpen();
-}
-
-bool getInputContextSpotLocation(s32& x, s32& y)
-{
-    return DeviceWindow && DeviceWindow->getInputContext().getSpotLocation(x, y);
-}
-
-bool getInputContextStyle(unsigned long& style)
-{
-    return DeviceWindow && DeviceWindow->getInputContext().getStyle(style);
+    RequestObserver = observer;
 }
 
 } // end namespace x11

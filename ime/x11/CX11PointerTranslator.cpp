@@ -1,4 +1,4 @@
-#include "ime/x11/CX11EventTranslator.h"
+#include "ime/x11/CX11PointerTranslator.h"
 
 namespace irr
 {
@@ -40,15 +40,13 @@ u32 buttonState(unsigned int button)
 }
 } // namespace
 
-CX11EventTranslator::CX11EventTranslator()
+CX11PointerTranslator::CX11PointerTranslator()
     : LastButton(0), LastClickTime(0), LastClickX(0), LastClickY(0), ClickCount(0)
 {
 }
 
-void CX11EventTranslator::postPointerEvent(IrrlichtDevice* device, const XEvent& x)
+u32 CX11PointerTranslator::translate(const XEvent& x, SEvent events[2])
 {
-    if (!device)
-        return;
     SEvent event = {};
     event.EventType = EET_MOUSE_INPUT_EVENT;
 
@@ -60,8 +58,8 @@ void CX11EventTranslator::postPointerEvent(IrrlichtDevice* device, const XEvent&
         event.MouseInput.Shift = (x.xmotion.state & ShiftMask) != 0;
         event.MouseInput.Control = (x.xmotion.state & ControlMask) != 0;
         event.MouseInput.ButtonStates = buttonStates(x.xmotion.state);
-        device->postEventFromUser(event);
-        return;
+        events[0] = event;
+        return 1;
     }
 
     const XButtonEvent& b = x.xbutton;
@@ -93,20 +91,23 @@ void CX11EventTranslator::postPointerEvent(IrrlichtDevice* device, const XEvent&
     case Button5:
         // A wheel notch arrives as a press and a release; one event is the notch.
         if (!pressed)
-            return;
+            return 0;
         event.MouseInput.Event = EMIE_MOUSE_WHEEL;
         event.MouseInput.Wheel = b.button == Button4 ? 1.f : -1.f;
         break;
     default:
-        return;
+        return 0;
     }
-    device->postEventFromUser(event);
-    if (pressed && b.button <= Button3)
-        postClicks(device, event, b.button, b.time);
+    events[0] = event;
+    if (pressed && b.button <= Button3 && countClick(event, b.button, b.time))
+    {
+        events[1] = event;
+        return 2;
+    }
+    return 1;
 }
 
-void CX11EventTranslator::postClicks(IrrlichtDevice* device, SEvent event, unsigned int button,
-                                     Time time)
+bool CX11PointerTranslator::countClick(SEvent& event, unsigned int button, Time time)
 {
     const s32 dx = event.MouseInput.X - LastClickX;
     const s32 dy = event.MouseInput.Y - LastClickY;
@@ -122,28 +123,13 @@ void CX11EventTranslator::postClicks(IrrlichtDevice* device, SEvent event, unsig
     LastClickY = event.MouseInput.Y;
 
     if (ClickCount < 2)
-        return;
+        return false;
     // The double- and triple-click codes follow the press codes in the same
     // button order (left, right, middle).
     const u32 first = ClickCount == 2 ? EMIE_LMOUSE_DOUBLE_CLICK : EMIE_LMOUSE_TRIPLE_CLICK;
     event.MouseInput.Event =
         (EMOUSE_INPUT_EVENT)(first + (event.MouseInput.Event - EMIE_LMOUSE_PRESSED_DOWN));
-    device->postEventFromUser(event);
-}
-
-void CX11EventTranslator::postKeyEvent(IrrlichtDevice* device, EKEY_CODE key, wchar_t character,
-                                       bool pressedDown, unsigned int state)
-{
-    if (!device)
-        return;
-    SEvent event = {};
-    event.EventType = EET_KEY_INPUT_EVENT;
-    event.KeyInput.Key = key;
-    event.KeyInput.Char = character;
-    event.KeyInput.PressedDown = pressedDown;
-    event.KeyInput.Shift = (state & ShiftMask) != 0;
-    event.KeyInput.Control = (state & ControlMask) != 0;
-    device->postEventFromUser(event);
+    return true;
 }
 
 } // end namespace x11
