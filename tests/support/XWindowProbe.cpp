@@ -10,16 +10,39 @@
 namespace testsupport
 {
 
+namespace
+{
+
+XErrorHandler PreviousHandler = 0;
+
+// Windows of other clients (Wine makes and destroys helper windows all the
+// time) can go away between listing them and asking about them; that is no
+// failure of ours, and Xlib's default handler would end the test program.
+int ignoreVanishedWindows(Display* dpy, XErrorEvent* error)
+{
+    if (error->error_code == BadWindow || error->error_code == BadDrawable ||
+        error->error_code == BadMatch)
+        return 0;
+    return PreviousHandler ? PreviousHandler(dpy, error) : 0;
+}
+
+} // namespace
+
 XWindowProbe::XWindowProbe() : Dpy(XOpenDisplay(0))
 {
     if (!Dpy)
         ADD_FAILURE() << "cannot open the X display";
+    XErrorHandler previous = XSetErrorHandler(ignoreVanishedWindows);
+    if (previous != ignoreVanishedWindows)
+        PreviousHandler = previous;
 }
 
 XWindowProbe::~XWindowProbe()
 {
     if (Dpy)
         XCloseDisplay(Dpy);
+    // Only while a probe lives: errors of the code under test stay loud.
+    XSetErrorHandler(PreviousHandler);
 }
 
 std::string XWindowProbe::windowName(XWindowId w)
