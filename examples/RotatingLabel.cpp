@@ -3,7 +3,7 @@
 //   --font PATH        the TrueType font (default: Debian's IPA Gothic)
 //   --frames N         ends after N frames (default: runs until closed)
 //   --screenshot FILE  writes the last frame to FILE (PNG) before ending
-#include <irrML.h>
+#include <mojiban.h>
 #include <irrlicht.h>
 
 #include <cstdio>
@@ -98,7 +98,7 @@ int main(int argc, char** argv)
                           false, false, nullptr);
     if (!device)
         return 1;
-    device->setWindowCaption(L"irrML example");
+    device->setWindowCaption(L"Mojiban example");
     video::IVideoDriver* driver = device->getVideoDriver();
     gui::IGUIEnvironment* env = device->getGUIEnvironment();
 

@@ -4,7 +4,7 @@
 // random text on the null driver. Nothing may crash, and when the font goes
 // every glyph texture must go with it.
 //
-// The fonts to damage are IPA Gothic and those named in MLGUI_FUZZ_FONTS
+// The fonts to damage are IPA Gothic and those named in MOJIBAN_FUZZ_FONTS
 // (colon-separated; scripts/fuzz.sh gathers fonts of other formats from
 // Debian's packages), and a grey bitmap strike written here, since no small
 // package has one. The input is not a font but a list of edits to one, so
@@ -117,7 +117,7 @@ void addBase(const std::vector<uint8_t>& bytes)
     SBaseFont font;
     font.Original = bytes;
     findRegions(font);
-    char path[] = "/tmp/mlgui-fuzz-font-XXXXXX";
+    char path[] = "/tmp/mojiban-fuzz-font-XXXXXX";
     font.WorkFile = mkstemp(path);
     require(font.WorkFile >= 0, "no work copy of the font");
     font.WorkPath = path;
@@ -315,7 +315,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     appDevice();
     addBase(readFont(ipaFont()));
-    if (const char* list = getenv("MLGUI_FUZZ_FONTS"))
+    if (const char* list = getenv("MOJIBAN_FUZZ_FONTS"))
     {
         std::string paths = list;
         for (size_t begin = 0; begin <= paths.size();)

@@ -301,7 +301,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     Pump = new CIrrInputMethod();
     AppDevice = device;
 
-    char directory[] = "/tmp/mlgui-fuzz-listing-XXXXXX";
+    char directory[] = "/tmp/mojiban-fuzz-listing-XXXXXX";
     require(mkdtemp(directory) != 0, "no temporary directory");
     ListedDirectory = directory;
     atexit([] { rmdir(ListedDirectory.c_str()); });

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs the four benchmarks (drawing, glyph cache fill, editing,
 # measuring) and prints their figures as ratios against the anchors measured
-# in the same run. Optimised build in build/ (MLGUI_BUILD_DIR overrides).
+# in the same run. Optimised build in build/ (MOJIBAN_BUILD_DIR overrides).
 #
 #   scripts/bench.sh               all four, wall-clock minutes
 #   scripts/bench.sh --callgrind   also instruction counts of the glyph cache
@@ -13,10 +13,10 @@
 # Further arguments go to every benchmark program (e.g.
 # --benchmark_repetitions=3 reports the median of three). The kanji list is
 # read from ../shared/data/joyo-kanji.txt beside the clone, or from
-# MLGUI_JOYO_KANJI.
+# MOJIBAN_JOYO_KANJI.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${MLGUI_BUILD_DIR:-$root/build}
+build=${MOJIBAN_BUILD_DIR:-$root/build}
 programs=(bench_drawing bench_glyph_cache bench_editing bench_measuring)
 
 callgrind=0
@@ -36,7 +36,7 @@ for arg in "$@"; do
 done
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMLGUI_WERROR=ON >/dev/null
+    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMOJIBAN_WERROR=ON >/dev/null
 fi
 cmake --build "$build" -j"$(nproc)" --target "${programs[@]}"
 

@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
 # Builds the Windows program and its test programs with mingw-w64 into
-# build-windows/ (MLGUI_WINDOWS_BUILD_DIR overrides), warnings as errors.
+# build-windows/ (MOJIBAN_WINDOWS_BUILD_DIR overrides), warnings as errors.
 # The engine 1.8.5, FreeType and GoogleTest are built for Windows from
 # Debian's own source packages and kept in a cache outside the build trees
-# (${XDG_CACHE_HOME:-~/.cache}/mlgui-windows, MLGUI_WINDOWS_CACHE overrides),
+# (${XDG_CACHE_HOME:-~/.cache}/mojiban-windows, MOJIBAN_WINDOWS_CACHE overrides),
 # keyed by the package versions and the flags, so that only the first run
 # builds them. Arguments name targets to build; none builds everything.
 #   scripts/build-windows.sh                  install, dependencies, everything
 #   scripts/build-windows.sh --no-install     the same without scripts/install-deps.sh
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${MLGUI_WINDOWS_BUILD_DIR:-$root/build-windows}
-cache=${MLGUI_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/mlgui-windows}
+build=${MOJIBAN_WINDOWS_BUILD_DIR:-$root/build-windows}
+cache=${MOJIBAN_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/mojiban-windows}
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
 triplet=x86_64-w64-mingw32
 jobs=$(nproc)
@@ -46,14 +46,14 @@ ensure_deb_src() {
         { stanza = stanza $0 "\n" }
         END { flush() }')
     if [ -n "$entries" ]; then
-        echo "Adding deb-src entries for $codename (/etc/apt/sources.list.d/mlgui-deb-src.sources)"
-        printf '%s\n' "$entries" | as_root tee /etc/apt/sources.list.d/mlgui-deb-src.sources >/dev/null
+        echo "Adding deb-src entries for $codename (/etc/apt/sources.list.d/mojiban-deb-src.sources)"
+        printf '%s\n' "$entries" | as_root tee /etc/apt/sources.list.d/mojiban-deb-src.sources >/dev/null
     else
         entries=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
             awk -v release="$codename" '$1 == "deb" && $0 ~ release { $1 = "deb-src"; print }')
         [ -n "$entries" ] || { echo "no Debian entry for $codename in /etc/apt" >&2; return 1; }
-        echo "Adding deb-src entries for $codename (/etc/apt/sources.list.d/mlgui-deb-src.list)"
-        printf '%s\n' "$entries" | as_root tee /etc/apt/sources.list.d/mlgui-deb-src.list >/dev/null
+        echo "Adding deb-src entries for $codename (/etc/apt/sources.list.d/mojiban-deb-src.list)"
+        printf '%s\n' "$entries" | as_root tee /etc/apt/sources.list.d/mojiban-deb-src.list >/dev/null
     fi
     as_root apt-get update -qq
 }
@@ -131,6 +131,6 @@ if [ ! -d "$prefix" ]; then
 fi
 flock -u 9
 
-cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DMLGUI_WINDOWS_PREFIX="$prefix" \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMLGUI_WERROR=ON >/dev/null
+cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DMOJIBAN_WINDOWS_PREFIX="$prefix" \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMOJIBAN_WERROR=ON >/dev/null
 nice cmake --build "$build" -j"$jobs" ${targets[@]+"${targets[@]}"}

@@ -6,8 +6,8 @@
 # configuration, so switching between them rebuilds nothing.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMLGUI_WERROR=ON \
-    -DBUILD_TESTING=ON -DMLGUI_SANITIZE=OFF -DMLGUI_FUZZ=OFF >/dev/null
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMOJIBAN_WERROR=ON \
+    -DBUILD_TESTING=ON -DMOJIBAN_SANITIZE=OFF -DMOJIBAN_FUZZ=OFF >/dev/null
 targets=()
 for t in "$@"; do targets+=(--target "$t"); done
 cmake --build "$root/build" -j"$(nproc)" "${targets[@]}"

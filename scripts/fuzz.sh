@@ -15,7 +15,7 @@ build="$root/build-fuzz"
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_CXX_COMPILER=clang++-14 -DMLGUI_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+        -DCMAKE_CXX_COMPILER=clang++-14 -DMOJIBAN_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
 fi
 cmake --build "$build" --target "fuzz_$name" -j"$(nproc)" >/dev/null
 
@@ -35,8 +35,8 @@ if [ "$name" = font ]; then
     for f in "${list[@]}"; do
         [ -f "$f" ] || { echo "fuzz.sh: $f is missing (scripts/install-deps.sh)" >&2; exit 1; }
     done
-    MLGUI_FUZZ_FONTS=$(IFS=:; echo "${list[*]}")
-    export MLGUI_FUZZ_FONTS
+    MOJIBAN_FUZZ_FONTS=$(IFS=:; echo "${list[*]}")
+    export MOJIBAN_FUZZ_FONTS
 fi
 
 run=("$root/tests/sanitizer/run.sh" "$build/fuzz/fuzz_$name")

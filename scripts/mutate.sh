@@ -7,7 +7,7 @@
 # programs still pass survived: the list of survivors ends the report, and
 # the script exits 1 when there is any.
 #   scripts/mutate.sh [PATTERN]   only the mutants whose name matches PATTERN
-# MLGUI_MUTATE_DIR names the scratch directory (default /tmp/mlgui-mutate);
+# MOJIBAN_MUTATE_DIR names the scratch directory (default /tmp/mojiban-mutate);
 # it is kept between runs, so a second run rebuilds only what changed.
 #
 # A row has five fields separated by tabs: a name; the file; the programs to
@@ -19,7 +19,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 table="$root/scripts/mutants.tsv"
 pattern=${1:-.}
-scratch=${MLGUI_MUTATE_DIR:-/tmp/mlgui-mutate}
+scratch=${MOJIBAN_MUTATE_DIR:-/tmp/mojiban-mutate}
 src="$scratch/src"
 build="$scratch/build"
 log="$scratch/log"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the Debian packages (libirrml1, libirrml-dev, irrml-demo) in their
+# Builds the Debian packages (libmojiban1, libmojiban-dev, mojiban-demo) in their
 # own release tree, installed below /usr, and leaves them in the given folder
 # (default: build-package/debs).
 #   scripts/package.sh [OUTPUT_DIR]
@@ -9,7 +9,7 @@ build="$root/build-package"
 out=${1:-$build/debs}
 "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DBUILD_TESTING=OFF -DMLGUI_WERROR=ON >/dev/null
+    -DBUILD_TESTING=OFF -DMOJIBAN_WERROR=ON >/dev/null
 cmake --build "$build" -j"$(nproc)"
 mkdir -p "$out"
 rm -f "$out"/*.deb

@@ -8,7 +8,7 @@
 set -euo pipefail
 program=$1
 shift
-wine=${MLGUI_WINE:-/usr/lib/wine/wine64}
+wine=${MOJIBAN_WINE:-/usr/lib/wine/wine64}
 wineserver=$(dirname "$wine")/wineserver
 [ -x "$wine" ] || { echo "wine-run: $wine is missing (Debian's wine64)" >&2; exit 127; }
 

@@ -75,8 +75,8 @@ const char* ipaFontPath()
 
 std::string joyoKanjiPath()
 {
-    const char* overridden = getenv("MLGUI_JOYO_KANJI");
-    return overridden && *overridden ? overridden : MLGUI_JOYO_KANJI;
+    const char* overridden = getenv("MOJIBAN_JOYO_KANJI");
+    return overridden && *overridden ? overridden : MOJIBAN_JOYO_KANJI;
 }
 
 bool readJoyoKanji(std::wstring& kanji, std::string& why)
@@ -85,7 +85,7 @@ bool readJoyoKanji(std::wstring& kanji, std::string& why)
     std::ifstream file(path.c_str(), std::ios::binary);
     if (!file)
     {
-        why = "cannot read " + path + " (set MLGUI_JOYO_KANJI to the list)";
+        why = "cannot read " + path + " (set MOJIBAN_JOYO_KANJI to the list)";
         return false;
     }
     const std::string bytes((std::istreambuf_iterator<char>(file)),

@@ -11,7 +11,7 @@ namespace benchsupport
 //! Debian's IPA Gothic, the font the demo ships with.
 const char* ipaFontPath();
 
-//! The Jōyō kanji list: MLGUI_JOYO_KANJI from the environment when set, else
+//! The Jōyō kanji list: MOJIBAN_JOYO_KANJI from the environment when set, else
 //! the path the build was configured with.
 std::string joyoKanjiPath();
 

@@ -63,7 +63,7 @@ void CX11Clipboard::attach(Display* display, Window window)
     Utf8String = XInternAtom(Dpy, "UTF8_STRING", False);
     Text = XInternAtom(Dpy, "TEXT", False);
     Incr = XInternAtom(Dpy, "INCR", False);
-    Transfer = XInternAtom(Dpy, "MLGUI_CLIPBOARD_TRANSFER", False);
+    Transfer = XInternAtom(Dpy, "MOJIBAN_CLIPBOARD_TRANSFER", False);
 }
 
 void CX11Clipboard::detach()

@@ -40,7 +40,7 @@ DemoSession::DemoSession(const SessionOptions& options) : Window(0)
 {
     testsupport::useVirtualDisplay();
     const std::string prepare =
-        std::string(MLGUI_SOURCE_DIR) + "/scripts/prepare-workdir.sh " + quoted(Directory.path());
+        std::string(MOJIBAN_SOURCE_DIR) + "/scripts/prepare-workdir.sh " + quoted(Directory.path());
     EXPECT_EQ(0, system(prepare.c_str()));
     if (!options.WithFont)
         unlink((Directory.path() + "/fonts/ipag.ttf").c_str());

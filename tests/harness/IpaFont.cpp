@@ -8,7 +8,7 @@ namespace harness
 
 const char* findIpaFont()
 {
-    const char* overridden = getenv("MLGUI_IPA_FONT");
+    const char* overridden = getenv("MOJIBAN_IPA_FONT");
     if (overridden && *overridden)
         return access(overridden, R_OK) == 0 ? overridden : nullptr;
     // Not the fonts-japanese-gothic alternative: it may name another font,
@@ -20,7 +20,7 @@ const char* findIpaFont()
 const char* missingIpaFontMessage()
 {
     return "IPA Gothic (ipag.ttf) not found: install Debian's fonts-ipafont-gothic, or set "
-           "MLGUI_IPA_FONT to the font's path";
+           "MOJIBAN_IPA_FONT to the font's path";
 }
 
 } // namespace harness

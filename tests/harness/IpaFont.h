@@ -5,7 +5,7 @@ namespace harness
 {
 
 //! Debian's IPA Gothic, the font the demo ships with, looked up when a
-//! program first asks: MLGUI_IPA_FONT from the environment when set, else
+//! program first asks: MOJIBAN_IPA_FONT from the environment when set, else
 //! where fonts-ipafont-gothic installs it. Null when there is none, so that
 //! configuring and building never depend on the font being installed.
 const char* findIpaFont();

@@ -16,14 +16,14 @@ cmake --install "$build" --prefix "$work/prefix" >/dev/null
 cmake -S "$root/examples" -B "$work/example" -DCMAKE_PREFIX_PATH="$work/prefix" \
     -DCMAKE_CXX_FLAGS="-Wall -Wextra -Werror" >/dev/null
 cmake --build "$work/example" >/dev/null
-echo "example built with find_package(irrML)"
+echo "example built with find_package(Mojiban)"
 
-pcdir=$(dirname "$(find "$work/prefix" -name irrml.pc)")
+pcdir=$(dirname "$(find "$work/prefix" -name mojiban.pc)")
 # shellcheck disable=SC2046
 # Without -Wextra: pkg-config puts the engine's headers on the ordinary
 # include path, and they are not -Wextra clean.
 c++ -std=c++17 -Wall -Werror "$root/examples/RotatingLabel.cpp" -o "$work/pc-example" \
-    $(PKG_CONFIG_PATH="$pcdir" pkg-config --cflags --libs irrml)
+    $(PKG_CONFIG_PATH="$pcdir" pkg-config --cflags --libs mojiban)
 echo "example built with pkg-config"
 
 start_private_x "$work/display"

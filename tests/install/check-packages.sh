@@ -12,7 +12,7 @@ installed=0
 cleanup() {
     stop_private_x
     if [ "$installed" = 1 ]; then
-        apt-get remove -y -qq irrml-demo libirrml-dev libirrml1 >/dev/null 2>&1 || true
+        apt-get remove -y -qq mojiban-demo libmojiban-dev libmojiban1 >/dev/null 2>&1 || true
     fi
     rm -rf "$work"
 }
@@ -29,22 +29,22 @@ expect_depends() { # package dependency
         { echo "$1 does not depend on $2"; exit 1; }
 }
 for lib in font editbox filedialog inputmethod; do
-    expect_file libirrml1 "$libdir/libirrml-$lib.so.1"
-    expect_file libirrml-dev "$libdir/libirrml-$lib.a"
-    expect_file libirrml-dev "$libdir/libirrml-$lib.so"
+    expect_file libmojiban1 "$libdir/libmojiban-$lib.so.1"
+    expect_file libmojiban-dev "$libdir/libmojiban-$lib.a"
+    expect_file libmojiban-dev "$libdir/libmojiban-$lib.so"
 done
-expect_file libirrml-dev usr/include/irrML/irrML.h
-expect_file libirrml-dev "$libdir/cmake/irrML/irrMLConfig.cmake"
-expect_file libirrml-dev "$libdir/pkgconfig/irrml.pc"
-expect_file irrml-demo usr/bin/multilingual-demo
-expect_depends libirrml1 libirrlicht1.8
-expect_depends libirrml1 libfreetype6
-expect_depends libirrml1 libx11-6
-expect_depends irrml-demo fonts-ipafont-gothic
-expect_depends irrml-demo libirrml1
+expect_file libmojiban-dev usr/include/mojiban/mojiban.h
+expect_file libmojiban-dev "$libdir/cmake/Mojiban/MojibanConfig.cmake"
+expect_file libmojiban-dev "$libdir/pkgconfig/mojiban.pc"
+expect_file mojiban-demo usr/bin/multilingual-demo
+expect_depends libmojiban1 libirrlicht1.8
+expect_depends libmojiban1 libfreetype6
+expect_depends libmojiban1 libx11-6
+expect_depends mojiban-demo fonts-ipafont-gothic
+expect_depends mojiban-demo libmojiban1
 echo "packages hold what they should and name their dependencies"
 
-if [ "$(id -u)" -eq 0 ] && [ "${MLGUI_NO_APT:-0}" != 1 ]; then
+if [ "$(id -u)" -eq 0 ] && [ "${MOJIBAN_NO_APT:-0}" != 1 ]; then
     installed=1
     apt-get install -y -qq "$work"/debs/*.deb >/dev/null 2>"$work/apt.log" ||
         { cat "$work/apt.log"; exit 1; }

@@ -63,7 +63,7 @@ std::string runShell(const std::string& command)
 
 TemporaryDirectory::TemporaryDirectory()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "mlgui-test-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "mojiban-test-XXXXXX").string();
     if (mkdtemp(&pattern[0]))
         Path = pattern;
     else

@@ -14,7 +14,7 @@ const char* ipaFontPath();
 //! The demo program built beside the tests.
 inline const char* demoBinaryPath()
 {
-    return MLGUI_DEMO_BINARY;
+    return MOJIBAN_DEMO_BINARY;
 }
 
 //! Makes name the user's default locale (what setlocale(LC_ALL, "") picks)

@@ -42,7 +42,7 @@ protected:
     {
         ASSERT_TRUE(windowstest::useWinePrefix()) << "Wine did not boot";
         Probe.reset(new XWindowProbe());
-        const std::string prepare = std::string(MLGUI_SOURCE_DIR) + "/scripts/prepare-workdir.sh " +
+        const std::string prepare = std::string(MOJIBAN_SOURCE_DIR) + "/scripts/prepare-workdir.sh " +
                                     Directory.path() + " >/dev/null";
         ASSERT_EQ(0, system(prepare.c_str()));
         // Under a Japanese locale Wine gives Windows programs code page 932.

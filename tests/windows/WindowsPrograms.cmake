@@ -4,6 +4,6 @@
 add_executable(test_ime_win32 ime/win32/Win32PumpTest.cpp ime/win32/Win32DirectoryListingTest.cpp)
 add_executable(test_app_win32 app/DriverPromptTest.cpp)
 foreach(program test_ime_win32 test_app_win32)
-    target_link_libraries(${program} PRIVATE mlgui_app GTest::gtest_main)
+    target_link_libraries(${program} PRIVATE mojiban_app GTest::gtest_main)
     target_include_directories(${program} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 endforeach()

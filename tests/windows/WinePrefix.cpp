@@ -56,7 +56,7 @@ const char* useWinePrefix()
 
 std::vector<std::string> windowsDemoCommand()
 {
-    return {Wine, MLGUI_WINDOWS_DEMO};
+    return {Wine, MOJIBAN_WINDOWS_DEMO};
 }
 
 } // namespace windowstest

@@ -23,7 +23,7 @@ TEST(Win32DirectoryListing, KeepsDoubleByteNamesAndCaseAsTheyAre)
     char temp[MAX_PATH];
     ASSERT_TRUE(GetTempPathA(MAX_PATH, temp));
     const std::string dir =
-        std::string(temp) + "mlgui-listing-" + std::to_string(GetCurrentProcessId());
+        std::string(temp) + "mojiban-listing-" + std::to_string(GetCurrentProcessId());
     ASSERT_TRUE(CreateDirectoryA(dir.c_str(), 0));
     ASSERT_TRUE(files->changeWorkingDirectoryTo(dir.c_str()));
     // 日本語フォルダ: the second byte of "ォ" (83 48) is an 'H'.

@@ -1,0 +1,71 @@
+# Installing the components: headers under include/mojiban (the folder users
+# put on their include path, as they do with the engine's), the static and
+# shared libraries, a CMake package (find_package(Mojiban CONFIG)), a
+# pkg-config file, and the demo in bin/. Components of the installation are
+# the Debian packages scripts/package.sh makes (see cmake/MojibanPackage.cmake).
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+
+set(MOJIBAN_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/Mojiban)
+
+# Public headers keep their folders, so that they find each other as they do
+# in the source tree. Helpers of the components' own sources and the platform
+# backends' headers stay private.
+set(public_headers
+    gui/font/CGUITTFace.h gui/font/CGUITTGlyph.h gui/font/CGUITTFont.h
+    gui/editbox/CGUIEditBoxML.h gui/editbox/CGUIEditBoxMLFactory.h
+    gui/dialog/CGUIFileOpenDialogML.h
+    ime/CIrrInputMethod.h ime/InputMethodPlatform.h)
+foreach(header ${public_headers})
+    get_filename_component(folder ${header} DIRECTORY)
+    install(FILES ${PROJECT_SOURCE_DIR}/${header}
+        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/mojiban/${folder} COMPONENT Development)
+endforeach()
+configure_file(${PROJECT_SOURCE_DIR}/cmake/mojiban.h.in ${PROJECT_BINARY_DIR}/mojiban.h @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/mojiban.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/mojiban
+    COMPONENT Development)
+
+set(static_targets mojiban)
+set(shared_targets "")
+foreach(component ${MOJIBAN_COMPONENTS})
+    list(APPEND static_targets mojiban_${component})
+    if(MOJIBAN_SHARED_LIBRARIES)
+        list(APPEND shared_targets mojiban_${component}_shared)
+    endif()
+endforeach()
+set_target_properties(mojiban PROPERTIES EXPORT_NAME MojibanStatic)
+install(TARGETS ${static_targets} EXPORT MojibanTargets
+    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development)
+if(shared_targets)
+    set_target_properties(mojiban_shared PROPERTIES EXPORT_NAME Mojiban)
+    install(TARGETS ${shared_targets} mojiban_shared EXPORT MojibanTargets
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Runtime
+            NAMELINK_COMPONENT Development)
+endif()
+install(EXPORT MojibanTargets NAMESPACE Mojiban:: DESTINATION ${MOJIBAN_INSTALL_CMAKEDIR}
+    COMPONENT Development)
+
+configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/MojibanConfig.cmake.in
+    ${PROJECT_BINARY_DIR}/MojibanConfig.cmake INSTALL_DESTINATION ${MOJIBAN_INSTALL_CMAKEDIR})
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/MojibanConfigVersion.cmake
+    COMPATIBILITY SameMajorVersion)
+# The engine has no CMake package of its own; ours finds it for our users.
+install(FILES ${PROJECT_BINARY_DIR}/MojibanConfig.cmake
+    ${PROJECT_BINARY_DIR}/MojibanConfigVersion.cmake ${PROJECT_SOURCE_DIR}/cmake/FindIrrlicht.cmake
+    DESTINATION ${MOJIBAN_INSTALL_CMAKEDIR} COMPONENT Development)
+
+if(UNIX)
+    # Relative to the file's own place, so that the installation can move.
+    file(RELATIVE_PATH MOJIBAN_PC_PREFIX "/prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/prefix")
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/mojiban.pc.in ${PROJECT_BINARY_DIR}/mojiban.pc @ONLY)
+    install(FILES ${PROJECT_BINARY_DIR}/mojiban.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig
+        COMPONENT Development)
+endif()
+
+# Below any other prefix than the system's, the demo finds its libraries from
+# its own place.
+if(NOT CMAKE_INSTALL_PREFIX STREQUAL "/usr")
+    set_target_properties(multilingual-demo PROPERTIES
+        INSTALL_RPATH "$ORIGIN/../${CMAKE_INSTALL_LIBDIR}")
+endif()
+install(TARGETS multilingual-demo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Demo)
