@@ -60,6 +60,9 @@ function(mojiban_add_component name folder)
         set_target_properties(${target} PROPERTIES OUTPUT_NAME mojiban-${lower})
         target_include_directories(${target} PUBLIC
             $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}> $<INSTALL_INTERFACE:include/mojiban>)
+        # What the installed headers need of a user's compiler
+        # (tests/install/check-headers.sh builds them so).
+        target_compile_features(${target} PUBLIC cxx_std_11)
         target_link_libraries(${target} PUBLIC ${ARG_LIBRARIES})
         foreach(dep ${ARG_DEPENDS})
             string(TOLOWER "${dep}" dep_lower)

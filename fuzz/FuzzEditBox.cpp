@@ -12,6 +12,7 @@
 #include "gui/font/CGUITTFace.h"
 #include "gui/font/CGUITTFont.h"
 #include "ime/InputMethodPlatform.h"
+#include "ime/TickCountOverride.h"
 
 #include <clocale>
 #include <cstring>

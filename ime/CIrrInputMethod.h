@@ -21,10 +21,14 @@ public:
     //! timer, no commits).
     explicit CIrrInputMethod(IrrlichtDevice* device);
 
+#ifdef MOJIBAN_DEMO_FORMS
+    // Declared only for the demo's own code and its tests, which link the
+    // definition; a user's program would compile the call and fail to link.
     //! The demo's form: the device is the application global AppDevice,
     //! which must be set already. Defined with the application
     //! (app/AppGlobalForms.cpp), so that the pump itself knows no globals.
     CIrrInputMethod();
+#endif
 
     //! One frame's worth of messages. Returns false once the program was
     //! asked to end; every message pending in that call is still handled.

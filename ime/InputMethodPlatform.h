@@ -85,9 +85,6 @@ void closeInputMethod();
 //! Milliseconds from an arbitrary origin; wraps around at 2^32.
 u32 getTickCount();
 
-//! Makes getTickCount return a fixed value until disabled again (for tests).
-void setTickCountOverride(bool enabled, u32 milliseconds = 0);
-
 } // end namespace ime
 } // end namespace irr
 

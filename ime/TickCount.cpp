@@ -1,5 +1,6 @@
 #include "ime/InputMethodPlatform.h"
 #include "ime/PlatformClock.h"
+#include "ime/TickCountOverride.h"
 
 namespace irr
 {

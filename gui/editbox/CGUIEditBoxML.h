@@ -24,12 +24,16 @@ Every event the box does not consume goes on to its parent's OnEvent. */
 class CGUIEditBoxML : public IGUIEditBox
 {
 public:
+#ifdef MOJIBAN_DEMO_FORMS
+    // Declared only for the demo's own code and its tests, which link the
+    // definition; a user's program would compile the call and fail to link.
     //! The application's form: the box lives in the GUI environment in
     //! AppGuiEnvironment.
     /** AppGuiEnvironment must be set before. Defined by the application, not
     by the box; other programs use the constructor that takes the
     environment. */
     CGUIEditBoxML(const wchar_t* text, IGUIElement* parent, const core::rect<s32>& rectangle);
+#endif
 
     //! Creates a box with id 0 as a child of parent, as a tab stop.
     /** \param environment: The GUI environment the box lives in: its skin

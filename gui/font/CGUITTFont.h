@@ -18,11 +18,15 @@ fills the cache too. All sizes are in pixels. */
 class CGUITTFont : public IGUIFont
 {
 public:
+#ifdef MOJIBAN_DEMO_FORMS
+    // Declared only for the demo's own code and its tests, which link the
+    // definition; a user's program would compile the call and fail to link.
     //! The application's form: takes the video driver from the GUI
     //! environment in AppGuiEnvironment.
     /** AppGuiEnvironment must be set before. Defined by the application,
     not by the font; other programs use CGUITTFont(video::IVideoDriver*). */
     CGUITTFont();
+#endif
 
     //! Creates a font without a face, with reference count 1.
     /** Attach a face before measuring or drawing.

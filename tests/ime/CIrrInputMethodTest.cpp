@@ -1,6 +1,7 @@
 #include "app/AppGlobals.h"
 #include "ime/CIrrInputMethod.h"
 #include "ime/InputMethodPlatform.h"
+#include "ime/TickCountOverride.h"
 #include "harness/X11BackendProbe.h"
 #include "harness/CRecordingDevice.h"
 #include "support/TestEnvironment.h"

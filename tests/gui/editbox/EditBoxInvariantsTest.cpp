@@ -1,6 +1,7 @@
 #include "EditBoxTestSupport.h"
 
 #include "ime/InputMethodPlatform.h"
+#include "ime/TickCountOverride.h"
 #include "support/ScopedAppDevice.h"
 
 #include <random>
