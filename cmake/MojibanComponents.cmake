@@ -70,4 +70,7 @@ function(mojiban_add_component name folder)
         endforeach()
     endforeach()
     set(MOJIBAN_COMPONENTS ${MOJIBAN_COMPONENTS} ${lower} PARENT_SCOPE)
+    # For the packages: which of our libraries this one needs at run time.
+    string(TOLOWER "${ARG_DEPENDS}" depends_lower)
+    set(MOJIBAN_COMPONENT_DEPENDS_${lower} "${depends_lower}" PARENT_SCOPE)
 endfunction()

@@ -26,21 +26,22 @@ install(FILES ${PROJECT_BINARY_DIR}/mojiban.h DESTINATION ${CMAKE_INSTALL_INCLUD
     COMPONENT Development)
 
 set(static_targets mojiban)
-set(shared_targets "")
 foreach(component ${MOJIBAN_COMPONENTS})
     list(APPEND static_targets mojiban_${component})
-    if(MOJIBAN_SHARED_LIBRARIES)
-        list(APPEND shared_targets mojiban_${component}_shared)
-    endif()
 endforeach()
 set_target_properties(mojiban PROPERTIES EXPORT_NAME MojibanStatic)
 install(TARGETS ${static_targets} EXPORT MojibanTargets
     ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development)
-if(shared_targets)
+# Each shared library is an installation component of its own (lib<name>),
+# so that each becomes the Debian package named after its SONAME.
+if(MOJIBAN_SHARED_LIBRARIES)
     set_target_properties(mojiban_shared PROPERTIES EXPORT_NAME Mojiban)
-    install(TARGETS ${shared_targets} mojiban_shared EXPORT MojibanTargets
-        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Runtime
-            NAMELINK_COMPONENT Development)
+    foreach(component ${MOJIBAN_COMPONENTS})
+        install(TARGETS mojiban_${component}_shared EXPORT MojibanTargets
+            LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT lib${component}
+                NAMELINK_COMPONENT Development)
+    endforeach()
+    install(TARGETS mojiban_shared EXPORT MojibanTargets COMPONENT Development)
 endif()
 install(EXPORT MojibanTargets NAMESPACE Mojiban:: DESTINATION ${MOJIBAN_INSTALL_CMAKEDIR}
     COMPONENT Development)
@@ -69,3 +70,10 @@ if(NOT CMAKE_INSTALL_PREFIX STREQUAL "/usr")
         INSTALL_RPATH "$ORIGIN/../${CMAKE_INSTALL_LIBDIR}")
 endif()
 install(TARGETS multilingual-demo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Demo)
+# Compressed with -n, so that two builds give the same bytes.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+    ${PROJECT_SOURCE_DIR}/docs/man/multilingual-demo.1)
+execute_process(COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/docs/man/multilingual-demo.1
+    OUTPUT_FILE ${PROJECT_BINARY_DIR}/multilingual-demo.1.gz COMMAND_ERROR_IS_FATAL ANY)
+install(FILES ${PROJECT_BINARY_DIR}/multilingual-demo.1.gz
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT Demo)

@@ -14,6 +14,7 @@ packages=(
     valgrind clang-format
     uim-xim uim-anthy xfonts-base
     fcitx5 fcitx5-anthy ibus ibus-anthy python3-gi dbus-daemon libnss-wrapper
+    lintian
     clang-14 libclang-rt-14-dev
     fonts-cantarell fonts-wqy-microhei fonts-terminus-otb
     wine64 libz-mingw-w64-dev dpkg-dev googletest

@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
-# Builds the Debian packages (libmojiban1, libmojiban-dev, mojiban-demo) in their
-# own release tree, installed below /usr, and leaves them in the given folder
-# (default: build-package/debs).
+# Builds the Debian packages (libmojiban-<library>1 for each shared library,
+# libmojiban-dev, mojiban-demo) in their own tree, with Debian's build flags
+# (hardening included), installed below /usr, and leaves them in the given
+# folder (default: build-package/debs).
 #   scripts/package.sh [OUTPUT_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-package"
 out=${1:-$build/debs}
 "$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DBUILD_TESTING=OFF -DMOJIBAN_WERROR=ON >/dev/null
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
+    -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+    -DCMAKE_SHARED_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" \
+    -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" \
+    -DBUILD_TESTING=OFF -DMOJIBAN_WERROR=ON -DMOJIBAN_DEBIAN_DOCS=ON >/dev/null
 cmake --build "$build" -j"$(nproc)"
 mkdir -p "$out"
 rm -f "$out"/*.deb

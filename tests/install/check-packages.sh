@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Debian packages: builds them (scripts/package.sh), checks what each
-# holds and depends on, installs them with apt (as root; otherwise unpacks
+# holds and depends on, runs lintian over them (an error or a warning fails),
+# installs them with apt (as root; otherwise unpacks
 # them into a temporary root), runs the installed demo in a private X server
 # from a working directory with fonts/ipag.ttf, and ends it with Quit.
 set -euo pipefail
@@ -8,11 +9,14 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 work=$(mktemp -d)
 installed=0
+libraries=(font editbox filedialog inputmethod)
+runtime=()
+for lib in "${libraries[@]}"; do runtime+=("libmojiban-${lib}1"); done
 . "$here/private-x.sh"
 cleanup() {
     stop_private_x
     if [ "$installed" = 1 ]; then
-        apt-get remove -y -qq mojiban-demo libmojiban-dev libmojiban1 >/dev/null 2>&1 || true
+        apt-get remove -y -qq mojiban-demo libmojiban-dev "${runtime[@]}" >/dev/null 2>&1 || true
     fi
     rm -rf "$work"
 }
@@ -28,21 +32,42 @@ expect_depends() { # package dependency
     dpkg-deb -f "$work/debs/$1"_*.deb Depends | tr ',' '\n' | grep -q "^ *$2\b" ||
         { echo "$1 does not depend on $2"; exit 1; }
 }
-for lib in font editbox filedialog inputmethod; do
-    expect_file libmojiban1 "$libdir/libmojiban-$lib.so.1"
+expect_exact_depends() { # package dependency version
+    dpkg-deb -f "$work/debs/$1"_*.deb Depends | tr ',' '\n' | grep -qx " *$2 (= $3)" ||
+        { echo "$1 does not depend on exactly $2 $3"; exit 1; }
+}
+version=$(dpkg-deb -f "$work/debs/libmojiban-dev"_*.deb Version)
+for lib in "${libraries[@]}"; do
+    package=libmojiban-${lib}1
+    expect_file "$package" "$libdir/libmojiban-$lib.so.1"
     expect_file libmojiban-dev "$libdir/libmojiban-$lib.a"
     expect_file libmojiban-dev "$libdir/libmojiban-$lib.so"
+    expect_exact_depends libmojiban-dev "$package" "$version"
+    expect_depends "$package" libirrlicht1.8
+    dpkg-deb -I "$work/debs/$package"_*.deb shlibs | grep -qx "libmojiban-$lib 1 $package (>= ${version%-*})" ||
+        { echo "$package has no shlibs entry for its library"; exit 1; }
+done
+for package in "${runtime[@]}" libmojiban-dev mojiban-demo; do
+    expect_file "$package" "usr/share/doc/$package/copyright"
+    expect_file "$package" "usr/share/doc/$package/changelog.Debian.gz"
 done
 expect_file libmojiban-dev usr/include/mojiban/mojiban.h
 expect_file libmojiban-dev "$libdir/cmake/Mojiban/MojibanConfig.cmake"
 expect_file libmojiban-dev "$libdir/pkgconfig/mojiban.pc"
 expect_file mojiban-demo usr/bin/multilingual-demo
-expect_depends libmojiban1 libirrlicht1.8
-expect_depends libmojiban1 libfreetype6
-expect_depends libmojiban1 libx11-6
+expect_file mojiban-demo usr/share/man/man1/multilingual-demo.1.gz
+expect_depends libmojiban-font1 libfreetype6
+expect_depends libmojiban-inputmethod1 libx11-6
+expect_exact_depends libmojiban-editbox1 libmojiban-inputmethod1 "$version"
 expect_depends mojiban-demo fonts-ipafont-gothic
-expect_depends mojiban-demo libmojiban1
+expect_exact_depends mojiban-demo libmojiban-font1 "$version"
 echo "packages hold what they should and name their dependencies"
+
+# Informational tags that stay are listed, with their reasons, in
+# docs/PACKAGING.md.
+lintian --fail-on error,warning --tag-display-limit 0 "$work"/debs/*.deb >"$work/lintian.log" 2>&1 ||
+    { cat "$work/lintian.log"; echo "lintian reports errors or warnings (or did not run)"; exit 1; }
+echo "lintian: no error, no warning"
 
 if [ "$(id -u)" -eq 0 ] && [ "${MOJIBAN_NO_APT:-0}" != 1 ]; then
     installed=1
