@@ -36,7 +36,7 @@ for arg in "$@"; do
 done
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMOJIBAN_WERROR=ON >/dev/null
+    (cd "$root" && cmake --preset bench -B "$build" >/dev/null)
 fi
 cmake --build "$build" -j"$(nproc)" --target "${programs[@]}"
 

@@ -131,6 +131,5 @@ if [ ! -d "$prefix" ]; then
 fi
 flock -u 9
 
-cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DMOJIBAN_WINDOWS_PREFIX="$prefix" \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMOJIBAN_WERROR=ON >/dev/null
+(cd "$root" && cmake --preset windows -B "$build" -DMOJIBAN_WINDOWS_PREFIX="$prefix" >/dev/null)
 nice cmake --build "$build" -j"$jobs" ${targets[@]+"${targets[@]}"}

@@ -14,8 +14,7 @@ shift 2
 build="$root/build-fuzz"
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_CXX_COMPILER=clang++-14 -DMOJIBAN_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+    (cd "$root" && cmake --preset fuzz >/dev/null)
 fi
 cmake --build "$build" --target "fuzz_$name" -j"$(nproc)" >/dev/null
 

@@ -10,11 +10,12 @@ build="$root/build-package"
 out=${1:-$build/debs}
 "$root/scripts/install-deps.sh"
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
+# The preset names the tree; Debian's flags come from dpkg-buildflags, which
+# a preset cannot run.
+(cd "$root" && cmake --preset package \
     -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
     -DCMAKE_SHARED_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" \
-    -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" \
-    -DBUILD_TESTING=OFF -DMOJIBAN_WERROR=ON -DMOJIBAN_DEBIAN_DOCS=ON >/dev/null
+    -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null)
 cmake --build "$build" -j"$(nproc)"
 mkdir -p "$out"
 rm -f "$out"/*.deb

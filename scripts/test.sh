@@ -28,8 +28,7 @@ run_ctest_labels() { # label regex
 # The unit suite again under AddressSanitizer and UndefinedBehaviorSanitizer;
 # any report fails its test (see tests/sanitizer/run.sh).
 run_sanitize() {
-    cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMOJIBAN_WERROR=ON \
-        -DMOJIBAN_SANITIZE=ON >/dev/null
+    (cd "$root" && cmake --preset sanitize >/dev/null)
     cmake --build "$root/build-asan" -j"$jobs"
     ctest --test-dir "$root/build-asan" -L '^unit$' --output-on-failure -j"$jobs"
 }

@@ -11,18 +11,12 @@ shots=$3
 mkdir -p "$shots"
 rm -f "$shots"/*.png
 
-# A private X server; -displayfd picks a free display number.
-fifo=$(mktemp -u)
-mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
-xvfb=$!
-read -r number <"$fifo"
-rm -f "$fifo"
-export DISPLAY=":$number"
+. "$(dirname "$0")/lib/private-x.sh"
+start_private_x 1024x768x24
 demo_pid=
 cleanup() {
     [ -n "$demo_pid" ] && kill "$demo_pid" 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
+    stop_private_x
 }
 trap cleanup EXIT
 

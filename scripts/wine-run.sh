@@ -12,22 +12,17 @@ wine=${MOJIBAN_WINE:-/usr/lib/wine/wine64}
 wineserver=$(dirname "$wine")/wineserver
 [ -x "$wine" ] || { echo "wine-run: $wine is missing (Debian's wine64)" >&2; exit 127; }
 
+. "$(dirname "$0")/lib/private-x.sh"
 scratch=$(mktemp -d)
-xvfb=
 cleanup() {
     WINEPREFIX=$scratch/prefix "$wineserver" -k 2>/dev/null || true
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    stop_private_x
     rm -rf "$scratch"
 }
 trap cleanup EXIT
 
-# -displayfd: Xvfb picks a free display itself, so runs never collide.
-mkfifo "$scratch/displayfd"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/displayfd" 2>/dev/null &
-xvfb=$!
-read -r number <"$scratch/displayfd"
-
-export DISPLAY=":$number" WINEPREFIX=$scratch/prefix WINEDEBUG=-all
+start_private_x 1024x768x24
+export WINEPREFIX=$scratch/prefix WINEDEBUG=-all
 export LC_ALL=${LC_ALL:-ja_JP.UTF-8}
 # No Mono or Gecko installer dialogs: nothing here needs them.
 export WINEDLLOVERRIDES="mscoree,mshtml="

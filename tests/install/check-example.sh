@@ -26,7 +26,7 @@ c++ -std=c++17 -Wall -Werror "$root/examples/RotatingLabel.cpp" -o "$work/pc-exa
     $(PKG_CONFIG_PATH="$pcdir" pkg-config --cflags --libs mojiban)
 echo "example built with pkg-config"
 
-start_private_x "$work/display"
+start_private_x 800x600x24
 (cd "$work" && timeout 60 ./example/rotating-label --frames 30 --screenshot "$work/shot.png" \
     >"$work/run.log" 2>&1) || { cat "$work/run.log"; echo "the example failed"; exit 1; }
 

@@ -82,7 +82,7 @@ else
     echo "unpacked (not root: no apt)"
 fi
 
-start_private_x "$work/display"
+start_private_x 800x600x24
 mkdir -p "$work/run/fonts"
 ln -s /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf "$work/run/fonts/ipag.ttf"
 (cd "$work/run" && echo c | timeout 60 "$demo" >"$work/run.log" 2>&1; echo $? >"$work/rc") &
