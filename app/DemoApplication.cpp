@@ -16,15 +16,16 @@ namespace
 
 void createDemoElements(gui::IGUIEnvironment* env)
 {
-    env->addButton(core::rect<s32>(10, 210, 110, 242), 0, 101, L"Quit", L"Exits Program");
-    env->addButton(core::rect<s32>(10, 250, 110, 282), 0, 102, L"New Window",
+    env->addButton(core::rect<s32>(10, 210, 110, 242), 0, QuitButtonId, L"Quit", L"Exits Program");
+    env->addButton(core::rect<s32>(10, 250, 110, 282), 0, NewWindowButtonId, L"New Window",
                    L"Launches a new Window");
-    env->addButton(core::rect<s32>(10, 290, 110, 322), 0, 103, L"File Open", L"Opens a file");
+    env->addButton(core::rect<s32>(10, 290, 110, 322), 0, FileOpenButtonId, L"File Open",
+                   L"Opens a file");
 
     env->addStaticText(L"Transparent Control:", core::rect<s32>(150, 20, 350, 40), true, true, 0,
                        -1, false);
     gui::IGUIScrollBar* scrollbar =
-        env->addScrollBar(true, core::rect<s32>(150, 45, 350, 60), 0, 104);
+        env->addScrollBar(true, core::rect<s32>(150, 45, 350, 60), 0, TransparencyScrollBarId);
 
     env->addStaticText(L"Logging ListBox:", core::rect<s32>(50, 80, 250, 100), true, true, 0, -1,
                        false);
@@ -70,16 +71,11 @@ int runDemo(std::istream& in, std::ostream& out)
     editBox = new gui::CGUIEditBoxML(L"Editable Text2", root, core::rect<s32>(350, 110, 550, 130));
     editBox->drop();
 
-    if (inputMethod->run())
+    while (inputMethod->run() && driver)
     {
-        while (driver)
-        {
-            driver->beginScene(true, true, video::SColor(0, 200, 200, 200));
-            AppGuiEnvironment->drawAll();
-            driver->endScene();
-            if (!inputMethod->run())
-                break;
-        }
+        driver->beginScene(true, true, video::SColor(0, 200, 200, 200));
+        AppGuiEnvironment->drawAll();
+        driver->endScene();
     }
 
     inputMethod->drop();

@@ -8,11 +8,6 @@ using namespace irr;
 namespace
 {
 
-const s32 QuitButtonId = 101;
-const s32 NewWindowButtonId = 102;
-const s32 FileOpenButtonId = 103;
-const s32 TransparencyScrollBarId = 104;
-
 void logAction(const wchar_t* line)
 {
     if (AppLogListBox)

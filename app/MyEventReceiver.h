@@ -3,6 +3,15 @@
 
 #include <irrlicht.h>
 
+//! Ids of the elements the receiver acts on; the application gives them.
+enum EDemoGuiId
+{
+    QuitButtonId = 101,
+    NewWindowButtonId = 102,
+    FileOpenButtonId = 103,
+    TransparencyScrollBarId = 104
+};
+
 //! The demo's receiver: the three buttons and the transparency scroll bar.
 /** Reads AppDevice and AppLogListBox, and advances AppWindowOffset. */
 class MyEventReceiver : public irr::IEventReceiver

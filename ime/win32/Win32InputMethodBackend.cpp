@@ -48,8 +48,16 @@ IrrlichtDevice* createDevice(video::E_DRIVER_TYPE driverType,
                              const core::dimension2d<u32>& windowSize, u32 bits, bool fullscreen,
                              bool stencilbuffer, bool vsync, IEventReceiver* receiver)
 {
-    IrrlichtDevice* device = ::irr::createDevice(driverType, windowSize, bits, fullscreen,
-                                                 stencilbuffer, vsync, receiver);
+    // The engine's own createDevice, in the form that our name does not hide.
+    SIrrlichtCreationParameters parameters;
+    parameters.DriverType = driverType;
+    parameters.WindowSize = windowSize;
+    parameters.Bits = (u8)bits;
+    parameters.Fullscreen = fullscreen;
+    parameters.Stencilbuffer = stencilbuffer;
+    parameters.Vsync = vsync;
+    parameters.EventReceiver = receiver;
+    IrrlichtDevice* device = createDeviceEx(parameters);
     win32::CWin32CommitCatcher::clear();
     CurrentResult = "";
     DeviceWindow = 0;

@@ -16,7 +16,9 @@ class CX11DeviceWindow;
 //! The device's file system holds the keeper; the video driver holds the
 //! file system, so the keeper goes last, once nothing draws into the window
 //! any more, and takes the window and the input method with it. As an
-//! archive loader it loads nothing.
+//! archive loader it loads nothing: the engine tells no one when a device
+//! ends, and of what a device holds only the file system outlives the video
+//! driver and takes objects from outside (its archive loaders).
 class CX11WindowKeeper : public io::IArchiveLoader
 {
 public:
