@@ -17,7 +17,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION libs)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 
 set(mojiban_runtime_depends
-    "libc6 (>= 2.34), libstdc++6 (>= 12), libgcc-s1, libirrlicht1.8 (>= 1.8.5), libfreetype6 (>= 2.12), libx11-6")
+    "libc6 (>= 2.34), libstdc++6 (>= 12), libgcc-s1, libirrlicht1.8 (>= 1.8.5), libfreetype6 (>= 2.12), libfontconfig1 (>= 2.14), libx11-6")
 set(mojiban_binary_version "${PROJECT_VERSION}")
 
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME libmojiban${PROJECT_VERSION_MAJOR})
@@ -30,7 +30,7 @@ set(CPACK_DEBIAN_RUNTIME_DESCRIPTION
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME libmojiban-dev)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS
-    "libmojiban${PROJECT_VERSION_MAJOR} (= ${mojiban_binary_version}), libirrlicht-dev (>= 1.8.5), libfreetype-dev, libx11-dev")
+    "libmojiban${PROJECT_VERSION_MAJOR} (= ${mojiban_binary_version}), libirrlicht-dev (>= 1.8.5), libfreetype-dev, libfontconfig-dev, libx11-dev")
 set(CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION
     "TrueType fonts and multilingual text input for the Irrlicht engine (development files)
  Headers, static libraries, a CMake package (find_package(Mojiban)) and a
