@@ -39,6 +39,8 @@ expect_file libmojiban-dev "$libdir/pkgconfig/mojiban.pc"
 expect_file mojiban-demo usr/bin/multilingual-demo
 expect_depends libmojiban1 libirrlicht1.8
 expect_depends libmojiban1 libfreetype6
+expect_depends libmojiban1 libfontconfig1
+expect_depends libmojiban-dev libfontconfig-dev
 expect_depends libmojiban1 libx11-6
 expect_depends mojiban-demo fonts-ipafont-gothic
 expect_depends mojiban-demo libmojiban1
