@@ -12,7 +12,8 @@ set(MOJIBAN_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/Mojiban)
 # in the source tree. Helpers of the components' own sources and the platform
 # backends' headers stay private.
 set(public_headers
-    gui/font/CGUITTFace.h gui/font/CGUITTGlyph.h gui/font/CGUITTFont.h
+    gui/font/CGUITTFace.h gui/font/CGUITTGlyph.h gui/font/CGUITTFallbackFace.h
+    gui/font/CGUITTFont.h gui/font/SystemFonts.h
     gui/editbox/CGUIEditBoxML.h gui/editbox/CGUIEditBoxMLFactory.h
     gui/dialog/CGUIFileOpenDialogML.h
     ime/CIrrInputMethod.h ime/InputMethodPlatform.h)

@@ -27,7 +27,7 @@ set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/debian/strip.cmake)
 set(mojiban_version "${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE}")
 set(mojiban_system_depends "libc6 (>= 2.34), libstdc++6 (>= 12), libgcc-s1, libirrlicht1.8 (>= 1.8.5)")
 # What each library needs beyond the C++ runtime and the engine.
-set(mojiban_font_depends "libfreetype6 (>= 2.12)")
+set(mojiban_font_depends "libfreetype6 (>= 2.12), libfontconfig1 (>= 2.14)")
 set(mojiban_inputmethod_depends "libx11-6")
 set(mojiban_debian_dir ${PROJECT_SOURCE_DIR}/cmake/debian)
 set(mojiban_control_dir ${PROJECT_BINARY_DIR}/debian-control)
@@ -103,7 +103,7 @@ set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME libmojiban-dev)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 list(JOIN all_libraries ", " all_libraries)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS
-    "${all_libraries}, libirrlicht-dev (>= 1.8.5), libfreetype-dev, libx11-dev")
+    "${all_libraries}, libirrlicht-dev (>= 1.8.5), libfreetype-dev, libfontconfig-dev, libx11-dev")
 set(CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION "multilingual text for Irrlicht GUIs - development files
 Headers, static libraries, a CMake package (find_package(Mojiban)) and a
 pkg-config file (mojiban) for the Mojiban libraries: a FreeType font, an

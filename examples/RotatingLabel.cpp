@@ -1,5 +1,8 @@
-// A rotating cube under a Japanese label, and an edit box below it that takes
-// typed and input-method text. Options:
+// A rotating cube under a Japanese label and a second label in Japanese,
+// simplified Chinese and Korean, and an edit box below it that takes typed
+// and input-method text in all three. The Chinese and Korean characters the
+// Japanese font lacks come from the system's fonts for those languages.
+// Options:
 //   --font PATH        the TrueType font (default: Debian's IPA Gothic)
 //   --frames N         ends after N frames (default: runs until closed)
 //   --screenshot FILE  writes the last frame to FILE (PNG) before ending
@@ -53,6 +56,40 @@ gui::CGUITTFont* loadFont(video::IVideoDriver* driver, const char* path, u32 siz
     }
     face->drop();
     return font;
+}
+
+// Characters the font's own face lacks are drawn from these faces, in this
+// order. A language without a system font only leaves its characters blank.
+void addSystemFallbacks(gui::CGUITTFont* font)
+{
+    const char* const languages[] = {"zh-CN", "ko"};
+    for (const char* language : languages)
+    {
+        gui::CGUITTFace* face = gui::loadSystemFace(language);
+        if (!face)
+        {
+            fprintf(stderr, "no system font for %s\n", language);
+            continue;
+        }
+        font->addFallback(face); // the font grabs the face
+        face->drop();
+    }
+}
+
+// The label's three parts, each in a cell of its own.
+const wchar_t* const LabelParts[] = {L"日本語", L"汉语", L"한국어"};
+const s32 LabelCellWidth = 200;
+
+void drawLabels(gui::CGUITTFont* font)
+{
+    font->draw(L"回る立方体と日本語のラベル", core::rect<s32>(20, 20, 620, 60),
+               video::SColor(255, 255, 255, 0));
+    for (s32 i = 0; i < 3; ++i)
+    {
+        const s32 left = 20 + i * LabelCellWidth;
+        font->draw(LabelParts[i], core::rect<s32>(left, 70, left + LabelCellWidth, 110),
+                   video::SColor(255, 0, 255, 255));
+    }
 }
 
 void buildScene(scene::ISceneManager* scene)
@@ -109,10 +146,12 @@ int main(int argc, char** argv)
         device->drop();
         return 1;
     }
+    addSystemFallbacks(font);
     buildScene(device->getSceneManager());
 
-    gui::CGUIEditBoxML* box = new gui::CGUIEditBoxML(env, L"ここに入力", env->getRootGUIElement(),
-                                                     core::rect<s32>(20, 420, 620, 456));
+    gui::CGUIEditBoxML* box =
+        new gui::CGUIEditBoxML(env, L"ここに入力・在这里输入・여기에 입력", env->getRootGUIElement(),
+                               core::rect<s32>(20, 420, 620, 456));
     box->setOverrideFont(font);
     env->setFocus(box);
     box->drop(); // the root element keeps it
@@ -122,8 +161,7 @@ int main(int argc, char** argv)
     {
         driver->beginScene(true, true, video::SColor(255, 20, 30, 80));
         device->getSceneManager()->drawAll();
-        font->draw(L"回る立方体と日本語のラベル", core::rect<s32>(20, 20, 620, 60),
-                   video::SColor(255, 255, 255, 0));
+        drawLabels(font);
         env->drawAll();
         driver->endScene();
         if (options.Frames >= 0 && frame + 1 >= options.Frames)

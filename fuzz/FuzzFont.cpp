@@ -2,7 +2,9 @@
 // input (its table directory, any table, glyph outlines, a cut-off end), is
 // loaded into a face, attached at some size, and used to measure and draw
 // random text on the null driver. Nothing may crash, and when the font goes
-// every glyph texture must go with it.
+// every glyph texture must go with it. Half of the inputs give the damaged
+// face to an intact IPA Gothic font as a fallback instead, which the text
+// then adds, removes and outlives by attaching again.
 //
 // The fonts to damage are IPA Gothic and those named in MOJIBAN_FUZZ_FONTS
 // (colon-separated; scripts/fuzz.sh gathers fonts of other formats from
@@ -267,12 +269,39 @@ core::stringw randomText(CInput& in)
     return text;
 }
 
-void useFont(CInput& in, gui::CGUITTFont* font, video::IVideoDriver* driver)
+// An intact face to attach when the damaged one is a fallback, loaded once.
+gui::CGUITTFace* intactFace()
+{
+    static gui::CGUITTFace* face = 0;
+    if (!face)
+    {
+        face = new gui::CGUITTFace();
+        face->load(ipaFont());
+    }
+    return face;
+}
+
+// Takes the fallback out or puts it back, or attaches the intact face again
+// at another size, which the fallback must follow.
+void changeFallbacks(CInput& in, gui::CGUITTFont* font, gui::CGUITTFace* fallback)
+{
+    if (!fallback)
+        return;
+    if (in.flag())
+        font->attach(intactFace(), 1 + in.pick(40));
+    else if (font->getFallbackCount())
+        require(font->removeFallback(fallback), "a fallback in the list was not removed");
+    else
+        require(font->addFallback(fallback), "a loaded fallback was refused");
+}
+
+void useFont(CInput& in, gui::CGUITTFont* font, video::IVideoDriver* driver,
+             gui::CGUITTFace* fallback)
 {
     for (unsigned steps = in.pick(6) + 1; steps > 0; --steps)
     {
         const core::stringw text = randomText(in);
-        switch (in.pick(5))
+        switch (in.pick(6))
         {
         case 0:
             font->getDimension(text.c_str());
@@ -301,6 +330,9 @@ void useFont(CInput& in, gui::CGUITTFont* font, video::IVideoDriver* driver)
         case 3:
             font->setKerningWidth((s32)(int8_t)in.byte());
             font->setKerningHeight((s32)(int8_t)in.byte());
+            break;
+        case 4:
+            changeFallbacks(in, font, fallback);
             break;
         default:
             font->setInvisibleCharacters(text.c_str());
@@ -363,12 +395,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     video::IVideoDriver* driver = appDevice()->getVideoDriver();
     const u32 textures = driver->getTextureCount();
+    const bool asFallback = in.flag();
     gui::CGUITTFace* face = new gui::CGUITTFace();
     if (face->load(base.WorkPath.c_str()))
     {
         gui::CGUITTFont* font = new gui::CGUITTFont();
-        if (font->attach(face, pixelSizeFor(*face, selector)))
-            useFont(in, font, driver);
+        const u32 size = pixelSizeFor(*face, selector);
+        if (asFallback && intactFace()->Loaded)
+        {
+            if (font->attach(intactFace(), size) && font->addFallback(face))
+                useFont(in, font, driver, face);
+        }
+        else if (font->attach(face, size))
+        {
+            useFont(in, font, driver, 0);
+        }
         font->drop();
     }
     face->drop();

@@ -17,7 +17,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${MOJIBAN_BUILD_DIR:-$root/build}
-programs=(bench_drawing bench_glyph_cache bench_editing bench_measuring)
+programs=(bench_drawing bench_glyph_cache bench_editing bench_measuring bench_fallbacks)
 
 callgrind=0
 timing=1
@@ -42,7 +42,7 @@ cmake --build "$build" -j"$(nproc)" --target "${programs[@]}"
 
 # Seconds each program spends per benchmark: long enough for a steady median
 # on a shared machine. The glyph cache fill is slow per round.
-declare -A min_time=([bench_drawing]=3 [bench_glyph_cache]=12 [bench_editing]=1 [bench_measuring]=0.5)
+declare -A min_time=([bench_drawing]=3 [bench_glyph_cache]=12 [bench_editing]=1 [bench_measuring]=0.5 [bench_fallbacks]=3)
 logs=$(mktemp -d)
 trap 'rm -rf "$logs"' EXIT
 

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
-    libirrlicht-dev libfreetype-dev libx11-dev libgl1-mesa-dri
+    libirrlicht-dev libfreetype-dev libfontconfig-dev libx11-dev libgl1-mesa-dri
     libgtest-dev libbenchmark-dev
     fonts-ipafont-gothic
     xvfb xauth xdotool x11-utils x11-xserver-utils xclip imagemagick

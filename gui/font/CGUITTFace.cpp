@@ -17,7 +17,14 @@ CGUITTFace::~CGUITTFace()
 
 bool CGUITTFace::load(const c8* filename)
 {
-    if (Loaded || !filename)
+    return load(filename, 0);
+}
+
+bool CGUITTFace::load(const c8* filename, s32 faceIndex)
+{
+    // FreeType reads a negative index as a request to count faces, which
+    // opens nothing usable.
+    if (Loaded || !filename || faceIndex < 0)
         return false;
 
     FT_Library library = 0;
@@ -25,7 +32,7 @@ bool CGUITTFace::load(const c8* filename)
         return false;
 
     FT_Face face = 0;
-    if (FT_New_Face(library, filename, 0, &face))
+    if (FT_New_Face(library, filename, faceIndex, &face))
     {
         // Nobody else will ever release a library whose face did not open.
         FT_Done_FreeType(library);

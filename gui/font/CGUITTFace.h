@@ -11,7 +11,7 @@ namespace irr
 namespace gui
 {
 
-//! One FreeType library instance and the first face of one font file.
+//! One FreeType library instance and one face of one font file.
 /** Reference counted, so that a font can keep the face after its creator
 lets go: CGUITTFont::attach grabs it. The last drop releases the FreeType
 face and library. */
@@ -29,11 +29,20 @@ public:
     Loaded stays false. */
     bool load(const c8* filename);
 
+    //! Opens one face of a font file or of a TrueType/OpenType collection.
+    /** Otherwise as load(filename).
+    \param filename: Narrow, zero-terminated path of the font file.
+    \param faceIndex: Index of the face in a collection (.ttc, .otc); 0 for
+    a file with a single face.
+    \return True when the face is ready; false for an index the file does not
+    have. */
+    bool load(const c8* filename, s32 faceIndex);
+
     //! load succeeded; only then are Library and Face released at the end.
     bool Loaded;
     //! The FreeType library instance; valid while Loaded, owned by the face.
     FT_Library Library;
-    //! Face 0 of the file; valid while Loaded, owned by the face. Glyph
+    //! The face opened by load; valid while Loaded, owned by the face. Glyph
     //! records keep the address of this field.
     FT_Face Face;
 

@@ -39,6 +39,9 @@ CGUITTFont::~CGUITTFont()
         Face->drop();
         Attached = false;
     }
+    for (u32 i = 0; i < Fallbacks.size(); ++i)
+        delete Fallbacks[i];
+    Fallbacks.clear();
     // The records remove their textures through the driver, so they go first.
     Glyphs.clear();
     if (Driver)
@@ -74,8 +77,112 @@ bool CGUITTFont::attach(CGUITTFace* face, u32 size)
     for (u32 i = 0; i < count; ++i)
         Glyphs.push_back(blank);
 
+    for (u32 i = 0; i < Fallbacks.size(); ++i)
+        Fallbacks[i]->setSize(size);
+    CharFallbacks.clear();
+
     Attached = true;
     return true;
+}
+
+bool CGUITTFont::addFallback(CGUITTFace* face)
+{
+    if (!Driver || !face || !face->Loaded || findFallback(face) >= 0)
+        return false;
+    CGUITTFallbackFace* fallback = new CGUITTFallbackFace(face, Driver);
+    fallback->setSize(Attached ? Size : 0);
+    Fallbacks.push_back(fallback);
+    // Characters no face served may be served now.
+    CharFallbacks.clear();
+    return true;
+}
+
+bool CGUITTFont::removeFallback(CGUITTFace* face)
+{
+    const s32 i = findFallback(face);
+    if (i < 0)
+        return false;
+    delete Fallbacks[i];
+    Fallbacks.erase(i);
+    // The slots after it moved, and its characters need another face.
+    CharFallbacks.clear();
+    return true;
+}
+
+CGUITTFace* CGUITTFont::getFallback(u32 index) const
+{
+    return index < Fallbacks.size() ? Fallbacks[index]->getFace() : 0;
+}
+
+s32 CGUITTFont::findFallback(const CGUITTFace* face) const
+{
+    for (u32 i = 0; i < Fallbacks.size(); ++i)
+        if (Fallbacks[i]->getFace() == face)
+            return (s32)i;
+    return -1;
+}
+
+CGUITTFont::SFallbackIndex CGUITTFont::lookUpFallback(u32 code) const
+{
+    for (u32 i = 0; i < Fallbacks.size(); ++i)
+    {
+        const u32 index = Fallbacks[i]->getGlyphIndex(code);
+        if (index)
+        {
+            const SFallbackIndex found = {index, i + 1};
+            return found;
+        }
+    }
+    const SFallbackIndex none = {0, 0};
+    return none;
+}
+
+CGUITTFont::SFallbackIndex CGUITTFont::fallbackIndexOf(wchar_t c) const
+{
+    const u32 code = (u32)c;
+    if (code >= IndexedCharacters)
+        return lookUpFallback(code);
+    if (CharFallbacks.empty())
+    {
+        const SFallbackIndex unknown = {0, UnknownGlyphIndex};
+        CharFallbacks.set_used(IndexedCharacters);
+        for (u32 i = 0; i < IndexedCharacters; ++i)
+            CharFallbacks[i] = unknown;
+    }
+    SFallbackIndex& entry = CharFallbacks.pointer()[code];
+    if (entry.Slot == UnknownGlyphIndex)
+        entry = lookUpFallback(code);
+    return entry;
+}
+
+// The one place that picks the face for a character: measuring, hit-testing
+// and drawing all come here, so they can never disagree.
+const CGUITTGlyph* CGUITTFont::glyphOf(wchar_t c) const
+{
+    const u32 index = getGlyphIndex(c);
+    if (index || Fallbacks.empty() || !Attached)
+        return getGlyph(index);
+    const SFallbackIndex fallback = fallbackIndexOf(c);
+    if (!fallback.Slot)
+        return 0;
+    return Fallbacks[fallback.Slot - 1]->getGlyph(fallback.Index);
+}
+
+const CGUITTGlyph* CGUITTFont::getCharacterGlyph(wchar_t c) const
+{
+    return glyphOf(c);
+}
+
+CGUITTFace* CGUITTFont::getFaceOf(wchar_t c) const
+{
+    if (!Attached)
+        return 0;
+    if (getGlyphIndex(c))
+        return Face;
+    if (Fallbacks.empty())
+        return 0;
+    const SFallbackIndex fallback = fallbackIndexOf(c);
+    return fallback.Slot ? Fallbacks[fallback.Slot - 1]->getFace() : 0;
 }
 
 u32 CGUITTFont::getGlyphIndex(wchar_t c) const
@@ -120,7 +227,7 @@ s32 CGUITTFont::advanceOf(wchar_t c, const CGUITTGlyph* glyph) const
 
 s32 CGUITTFont::getGlyphAdvance(wchar_t c) const
 {
-    return advanceOf(c, getGlyph(getGlyphIndex(c)));
+    return advanceOf(c, glyphOf(c));
 }
 
 core::dimension2d<u32> CGUITTFont::getDimension(const wchar_t* text) const
@@ -210,7 +317,7 @@ void CGUITTFont::draw(const core::stringw& text, const core::rect<s32>& position
 
     for (const wchar_t* p = text.c_str(); *p; ++p)
     {
-        const CGUITTGlyph* glyph = getGlyph(getGlyphIndex(*p));
+        const CGUITTGlyph* glyph = glyphOf(*p);
         if (glyph && !isInvisible(*p))
             drawGlyph(*glyph, pen, color, driverType, clip);
         pen.X += advanceOf(*p, glyph) + KerningWidth;

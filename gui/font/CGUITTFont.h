@@ -2,6 +2,7 @@
 #define GUI_FONT_C_GUI_TT_FONT_H_INCLUDED
 
 #include "gui/font/CGUITTFace.h"
+#include "gui/font/CGUITTFallbackFace.h"
 #include "gui/font/CGUITTGlyph.h"
 
 #include <irrlicht.h>
@@ -14,7 +15,13 @@ namespace gui
 //! The engine's font interface on a TrueType face.
 /** Each glyph is rendered by FreeType the first time it is measured or
 drawn and then drawn from its textures as a 2D image; measuring therefore
-fills the cache too. All sizes are in pixels. */
+fills the cache too. All sizes are in pixels.
+
+A font may be given fallback faces (addFallback): a character the attached
+face has no glyph for is then measured, hit-tested and drawn from the first
+fallback face that has one, at the font's pixel size and on its baseline.
+Without fallbacks, the only case before addFallback, the font draws and
+measures exactly as the attached face alone. */
 class CGUITTFont : public IGUIFont
 {
 public:
@@ -37,7 +44,8 @@ public:
 
     //! Uses a face at a pixel height.
     /** Attaching again replaces the face and discards every glyph of the
-    earlier one, textures included.
+    earlier one, textures included. Fallback faces stay, in their order;
+    their glyphs are discarded too and rendered again at the new size.
     \param face: A loaded face. Grabbed; the previous face is dropped.
     \param size: Pixel height: the line height and the base of the advance
     of characters without a glyph.
@@ -90,10 +98,45 @@ public:
     /** \param s: The characters, copied; null for none. */
     virtual void setInvisibleCharacters(const wchar_t* s);
 
+    //! Adds a face at the end of the fallback list.
+    /** The face serves characters that the attached face and every earlier
+    fallback have no glyph for. Its glyphs are rendered at the font's pixel
+    size, lazily and once per glyph, as the attached face's. A bitmap-only
+    face serves only when it has a strike of that size.
+    \param face: A loaded face; grabbed until it is removed or the font is
+    destroyed.
+    \return False, changing nothing, without a driver, for a face that is not
+    loaded, or for a face already in the list. */
+    bool addFallback(CGUITTFace* face);
+
+    //! Takes a face out of the fallback list and drops it.
+    /** Its glyph records and their textures go with it; characters it served
+    are looked up again.
+    \return False when face is not in the list. */
+    bool removeFallback(CGUITTFace* face);
+
+    //! \return The number of fallback faces.
+    u32 getFallbackCount() const { return Fallbacks.size(); }
+
+    //! \return The fallback face at a position of the list, or null beyond it.
+    CGUITTFace* getFallback(u32 index) const;
+
+    //! The face that serves a character.
+    /** \return The attached face when it has a glyph for c, else the first
+    fallback that has one, else null; null without a face. */
+    CGUITTFace* getFaceOf(wchar_t c) const;
+
+    //! The record of the glyph that draws a character, rendered on first use.
+    /** \return As getGlyph, from the face getFaceOf names; null when no face
+    has a glyph for c. Valid until the font is attached again, the face is
+    removed, or the font is destroyed. */
+    const CGUITTGlyph* getCharacterGlyph(wchar_t c) const;
+
     //! Pixels the pen moves for a character, KerningWidth not included.
-    /** \return The right edge of its anti-aliased bitmap, or for a character
-    without a glyph or with an empty one half of Size below U+2000 and Size
-    from there; 0 without a face. */
+    /** \return The right edge of the anti-aliased bitmap of the glyph that
+    draws it (see getCharacterGlyph), or for a character no face has a glyph
+    for or with an empty one half of Size below U+2000 and Size from there; 0
+    without a face. */
     s32 getGlyphAdvance(wchar_t c) const;
 
     //! The record of a glyph, rendered on first use.
@@ -121,7 +164,19 @@ private:
     CGUITTFont(const CGUITTFont&);
     CGUITTFont& operator=(const CGUITTFont&);
 
+    //! Which fallback serves a character: Slot is its position in Fallbacks
+    //! plus one, 0 for none.
+    struct SFallbackIndex
+    {
+        u32 Index;
+        u32 Slot;
+    };
+
     s32 advanceOf(wchar_t c, const CGUITTGlyph* glyph) const;
+    const CGUITTGlyph* glyphOf(wchar_t c) const;
+    SFallbackIndex fallbackIndexOf(wchar_t c) const;
+    SFallbackIndex lookUpFallback(u32 code) const;
+    s32 findFallback(const CGUITTFace* face) const;
     void drawGlyph(const CGUITTGlyph& glyph, const core::position2d<s32>& pen, video::SColor color,
                    video::E_DRIVER_TYPE driverType, const core::rect<s32>* clip) const;
     void drawCoverage(const CGUITTGlyph& glyph, const core::position2d<s32>& pen,
@@ -144,6 +199,12 @@ private:
     mutable core::array<u32> CharGlyphIndices;
     //! Grabbed while Attached.
     CGUITTFace* Face;
+    //! In the order they were added; owned, each grabs its face.
+    core::array<CGUITTFallbackFace*> Fallbacks;
+    //! The fallback serving each character below U+10000 once looked up
+    //! (Slot UnknownGlyphIndex before); allocated at the first character the
+    //! attached face lacks, emptied whenever the list or the size changes.
+    mutable core::array<SFallbackIndex> CharFallbacks;
     //! Pixels after every character.
     s32 KerningWidth;
     s32 KerningHeight;

@@ -2,7 +2,8 @@
 # An outside user of the installed components: installs the build tree into a
 # temporary prefix, builds examples/ against it with find_package (and once
 # more from the pkg-config file), runs the example on Burning's software
-# renderer in a private X server and checks that its Japanese label was drawn.
+# renderer in a private X server and checks that its Japanese label was drawn,
+# and its Japanese, Chinese and Korean one, the last two from system fonts.
 #   tests/install/check-example.sh BUILD_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -40,3 +41,20 @@ if [ "$label" -lt 300 ] || [ "$rest" -ne 0 ]; then
     echo "the Japanese label was not drawn"
     exit 1
 fi
+
+# The second label, cyan, has one 200-pixel cell per script at y 70, its
+# text (two or three 24-pixel characters) in the cell's first 100 pixels.
+# None of 汉语 and 한국어 is in IPA Gothic: their ink comes from the
+# fallbacks. The rest of each cell, and everything below, stays unwritten.
+for cell in 0 1 2; do
+    x=$((20 + cell * 200))
+    ink=$(count_pixels "$work/shot.png" 100x40+$x+70 0 255 255)
+    gap=$(count_pixels "$work/shot.png" 95x40+$((x + 105))+70 0 255 255)
+    echo "script $cell: $ink pixels, $gap beside"
+    if [ "$ink" -lt 60 ] || [ "$gap" -ne 0 ]; then
+        echo "the label's script $cell was not drawn where it belongs"
+        exit 1
+    fi
+done
+below=$(count_pixels "$work/shot.png" 640x370+0+110 0 255 255)
+[ "$below" -eq 0 ] || { echo "$below label pixels below the labels"; exit 1; }

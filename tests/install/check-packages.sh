@@ -57,6 +57,8 @@ expect_file libmojiban-dev "$libdir/pkgconfig/mojiban.pc"
 expect_file mojiban-demo usr/bin/multilingual-demo
 expect_file mojiban-demo usr/share/man/man1/multilingual-demo.1.gz
 expect_depends libmojiban-font1 libfreetype6
+expect_depends libmojiban-font1 libfontconfig1
+expect_depends libmojiban-dev libfontconfig-dev
 expect_depends libmojiban-inputmethod1 libx11-6
 expect_exact_depends libmojiban-editbox1 libmojiban-inputmethod1 "$version"
 expect_depends mojiban-demo fonts-ipafont-gothic
