@@ -10,6 +10,18 @@ namespace gui
 namespace
 {
 
+// The slot of a bitmap without a single inked pixel, such as a space's
+// monochrome one: there is nothing to keep on a page or to draw.
+const s32 BlankSlot = -2;
+
+bool isBlank(const u8* bitmap, u32 count)
+{
+    for (u32 i = 0; i < count; ++i)
+        if (bitmap[i])
+            return false;
+    return true;
+}
+
 // The smallest page from 256 up that holds a thousand glyph cells of the
 // pixel size, so that a few pages hold what a program shows; never more
 // than 1024, so that one page of each variant costs at most 6 MiB.
@@ -69,6 +81,8 @@ u32 CGUITTGlyphAtlas::getPageCount() const
 
 bool CGUITTGlyphAtlas::isCurrent(const SGlyphAtlasSlot& slot) const
 {
+    if (slot.Page == BlankSlot)
+        return true;
     return slot.Page >= 0 && (u32)slot.Page < Pages.size() && Pages[slot.Page] &&
            Pages[slot.Page]->Generation == slot.Generation;
 }
@@ -81,6 +95,11 @@ CGUITTGlyphAtlas::E_PLACEMENT CGUITTGlyphAtlas::place(SGlyphAtlasSlot& slot, boo
         return EP_FAILED;
     if (width < 0 || height < 0 || !CGlyphShelfPacker(Side).fitsEmptyPage(width, height))
         return EP_TOO_LARGE;
+    if (bitmap && isBlank(bitmap, (u32)(width * height)))
+    {
+        slot.Page = BlankSlot;
+        return EP_PLACED;
+    }
     core::position2d<s32> at;
     s32 page = Open[monochrome];
     if (page < 0 || !Pages[page]->place(width, height, at))
@@ -211,7 +230,7 @@ bool CGUITTGlyphAtlas::queue(const CGUITTGlyph& glyph, bool antiAliased,
             EP_PLACED)
             return false;
     }
-    if (!KeepsPixels)
+    if (!KeepsPixels || slot.Page == BlankSlot)
         return true;
 
     // Glyphs of different pages are drawn page by page. Where anti-aliased

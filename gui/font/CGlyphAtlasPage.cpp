@@ -19,7 +19,7 @@ u32 PagesMade = 0;
 
 CGlyphAtlasPage::CGlyphAtlasPage()
     : Monochrome(false), Generation(0), LastDrawn(0), Driver(0), Texture(0), Locked(0),
-      DriverType(video::EDT_NULL)
+      DriverType(video::EDT_NULL), Format(video::ECF_A8R8G8B8)
 {
 }
 
@@ -43,10 +43,15 @@ bool CGlyphAtlasPage::create(video::IVideoDriver* driver, u32 side, bool monochr
     DriverType = driver->getDriverType();
     Monochrome = monochrome;
     Packer = CGlyphShelfPacker(side);
+    // OpenGL (Mesa's llvmpipe at least) samples a 16-bit texture markedly
+    // slower than a 32-bit one, and a monochrome pixel, opaque white or
+    // nothing, is the same pixel in either.
+    Format =
+        monochrome && DriverType != video::EDT_OPENGL ? video::ECF_A1R5G5B5 : video::ECF_A8R8G8B8;
     if (!storesPixels)
         return true;
 
-    const video::ECOLOR_FORMAT format = monochrome ? video::ECF_A1R5G5B5 : video::ECF_A8R8G8B8;
+    const video::ECOLOR_FORMAT format = Format;
     const core::dimension2d<u32> size(side, side);
     video::IImage* image = driver->createImage(format, size);
     if (!image)
@@ -58,7 +63,7 @@ bool CGlyphAtlasPage::create(video::IVideoDriver* driver, u32 side, bool monochr
     // The same flags and colour key as a glyph's own texture, so that the
     // driver keeps the same pixels.
     const u32 callersFlags = getTextureCreationFlags(driver);
-    setGlyphTextureCreationFlags(driver, monochrome);
+    setGlyphTextureCreationFlags(driver, format == video::ECF_A1R5G5B5);
     Texture = driver->addTexture(name, image);
     image->drop();
     if (Texture && monochrome)
@@ -124,8 +129,9 @@ void CGlyphAtlasPage::write(const core::position2d<s32>& at, const u8* bitmap, u
     // from, and the engine converts it into the texture's own format, as it
     // does when it makes a glyph texture.
     const u32 count = width * height;
-    Scratch.set_used(Monochrome ? (count + 1) / 2 : count);
-    if (Monochrome)
+    const bool narrow = Format == video::ECF_A1R5G5B5;
+    Scratch.set_used(narrow ? (count + 1) / 2 : count);
+    if (narrow)
     {
         u16* pixels = reinterpret_cast<u16*>(Scratch.pointer());
         for (u32 i = 0; i < count; ++i)
@@ -165,7 +171,7 @@ void CGlyphAtlasPage::flush(const core::rect<s32>* clip, video::SColor color)
 u32 CGlyphAtlasPage::getBytes() const
 {
     const u32 side = Packer.getSide();
-    return side * side * (Monochrome ? 2 : 4);
+    return side * side * (Format == video::ECF_A1R5G5B5 ? 2 : 4);
 }
 
 } // end namespace gui

@@ -77,6 +77,8 @@ private:
     video::IImage* Locked;
     CGlyphShelfPacker Packer;
     video::E_DRIVER_TYPE DriverType;
+    //! The format the page's pixels are made in.
+    video::ECOLOR_FORMAT Format;
     core::array<core::position2d<s32>> Positions;
     core::array<core::rect<s32>> Rects;
     //! One bitmap's pixels in the page's format, reused between writes.
