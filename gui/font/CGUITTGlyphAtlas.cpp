@@ -44,7 +44,7 @@ u32 pageSideFor(u32 pixelSize, video::IVideoDriver* driver)
 CGUITTGlyphAtlas::CGUITTGlyphAtlas(video::IVideoDriver* driver)
     : Driver(driver), KeepsPixels(driver->getDriverType() != video::EDT_NULL),
       HoldsAntiAliased(driver->getDriverType() != video::EDT_SOFTWARE), Failed(false), Side(256),
-      TextureBytes(0), NextGeneration(0), Draws(0), LastQueued(-1), Clipped(false)
+      TextureBytes(0), Evicted(0), NextGeneration(0), Draws(0), LastQueued(-1), Clipped(false)
 {
     Open[0] = Open[1] = -1;
 }
@@ -193,6 +193,7 @@ s32 CGUITTGlyphAtlas::recycle(s32 page)
     if (Pages[page]->hasQueued())
         flush();
     Pages[page]->clear();
+    ++Evicted;
     Pages[page]->Generation = ++NextGeneration;
     Pages[page]->LastDrawn = Draws;
     return page;
@@ -203,6 +204,7 @@ void CGUITTGlyphAtlas::removePage(s32 page)
     if (Pages[page]->hasQueued())
         flush();
     TextureBytes -= Pages[page]->getBytes();
+    ++Evicted;
     delete Pages[page];
     Pages[page] = 0;
     for (s32& open : Open)

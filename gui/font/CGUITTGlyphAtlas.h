@@ -74,6 +74,8 @@ public:
     u32 getPageCount() const;
     //! Texture memory of all pages at their own formats.
     u32 getTextureBytes() const { return TextureBytes; }
+    //! Pages emptied or removed for want of memory so far.
+    u32 getPagesEvicted() const { return Evicted; }
     //! Texture memory a font's pages may take before the oldest is reused.
     static u32 getMemoryLimit() { return 16u << 20; }
 
@@ -94,6 +96,7 @@ private:
     bool Failed;
     u32 Side;
     u32 TextureBytes;
+    u32 Evicted;
     //! Pages by number; a removed page leaves a null entry, so that the
     //! numbers in glyph slots keep naming the same page.
     core::array<CGlyphAtlasPage*> Pages;
