@@ -1,8 +1,9 @@
 // The TrueType font on a damaged font file: an installed font, edited by the
 // input (its table directory, any table, glyph outlines, a cut-off end), is
 // loaded into a face, attached at some size, and used to measure and draw
-// random text on the null driver. Nothing may crash, and when the font goes
-// every glyph texture must go with it.
+// random text on the null driver, with glyph textures or in atlas mode.
+// Nothing may crash, and when the font goes every glyph texture must go with
+// it.
 //
 // The fonts to damage are IPA Gothic and those named in MOJIBAN_FUZZ_FONTS
 // (colon-separated; scripts/fuzz.sh gathers fonts of other formats from
@@ -367,6 +368,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (face->load(base.WorkPath.c_str()))
     {
         gui::CGUITTFont* font = new gui::CGUITTFont();
+        font->setGlyphAtlas(in.flag());
         if (font->attach(face, pixelSizeFor(*face, selector)))
             useFont(in, font, driver);
         font->drop();
