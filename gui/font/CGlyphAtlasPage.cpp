@@ -30,7 +30,11 @@ CGlyphAtlasPage::~CGlyphAtlasPage()
 
 void CGlyphAtlasPage::release()
 {
-    unlock();
+    // Not unlocked: on OpenGL that would send the pixels of a texture about
+    // to go, binding it behind the driver's back.
+    if (Locked)
+        Locked->drop();
+    Locked = 0;
     if (Texture && Driver)
         Driver->removeTexture(Texture);
     Texture = 0;
