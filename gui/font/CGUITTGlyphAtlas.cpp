@@ -136,18 +136,17 @@ s32 CGUITTGlyphAtlas::pageWithRoom(bool monochrome)
     s32 page = makePage(monochrome);
     if (page < 0)
     {
-        // A driver that made pages before and makes no more is out of
-        // memory: the variant's oldest page takes the new glyphs. One that
-        // never made one cannot make pages at all.
+        // A driver that made pages of the variant before and makes no more
+        // is out of memory: the variant's oldest page takes the new glyphs.
+        // One that never made a page cannot make them at all: the font goes
+        // back to textures per glyph. Otherwise the glyph gets its own
+        // texture for this variant, and the pages made so far stay.
         const s32 oldest = leastRecentlyDrawn(monochrome);
-        if (oldest < 0)
-        {
-            flush();
+        if (oldest >= 0)
+            return Open[monochrome] = recycle(oldest);
+        if (!getPageCount())
             Failed = true;
-            removeAll();
-            return -1;
-        }
-        page = recycle(oldest);
+        return -1;
     }
     return Open[monochrome] = page;
 }

@@ -38,7 +38,8 @@ public:
         EP_PLACED,
         //! Larger than a page: the glyph needs textures of its own.
         EP_TOO_LARGE,
-        //! The driver made no page: the font goes back to textures per glyph.
+        //! No page to be had: the glyph needs a texture of its own for this
+        //! variant; when the driver never made a page, failed() turns true.
         EP_FAILED
     };
 
