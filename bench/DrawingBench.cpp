@@ -46,11 +46,15 @@ enum FrameKind
     //! What-if variants of our font's drawing, see GlyphDrawPrototypes.h.
     OursAsciiTightRects,
     OursAsciiBatched,
+    //! The same font in atlas mode.
+    AtlasAscii,
+    AtlasMixed,
     FrameKindCount
 };
 
-const char* const FrameNames[FrameKindCount] = {"empty",      "builtin_ascii", "ours_ascii",
-                                                "ours_mixed", "tight_ascii",   "batched_ascii"};
+const char* const FrameNames[FrameKindCount] = {"empty",       "builtin_ascii", "ours_ascii",
+                                                "ours_mixed",  "tight_ascii",   "batched_ascii",
+                                                "atlas_ascii", "atlas_mixed"};
 
 std::vector<core::stringw> toEngineStrings(const std::vector<std::wstring>& page)
 {
@@ -66,14 +70,17 @@ class Scene
 {
 public:
     explicit Scene(video::E_DRIVER_TYPE type)
-        : Device(type, WindowSize), Ours(0), Ascii(toEngineStrings(asciiPage(Lines, Columns))),
+        : Device(type, WindowSize), Ours(0), Atlas(0),
+          Ascii(toEngineStrings(asciiPage(Lines, Columns))),
           Mixed(toEngineStrings(mixedPage(Lines, Columns)))
     {
         if (!Device.ok())
             return;
         Ours = createIpaFont();
-        if (!Ours)
+        Atlas = createIpaFont();
+        if (!Ours || !Atlas)
             return;
+        Atlas->setGlyphAtlas(true);
         for (int kind = 0; kind < FrameKindCount; ++kind)
             draw((FrameKind)kind);
     }
@@ -83,9 +90,11 @@ public:
         // The font removes its textures through the driver, so it goes first.
         if (Ours)
             Ours->drop();
+        if (Atlas)
+            Atlas->drop();
     }
 
-    bool ready() const { return Device.ok() && Ours; }
+    bool ready() const { return Device.ok() && Ours && Atlas; }
 
     void draw(FrameKind kind)
     {
@@ -126,9 +135,11 @@ private:
         if (kind == EmptyFrame)
             return;
         video::IVideoDriver* driver = Device.driver();
-        gui::IGUIFont* font =
-            kind == BuiltInAscii ? Device.gui()->getBuiltInFont() : (gui::IGUIFont*)Ours;
-        const std::vector<core::stringw>& page = kind == OursMixed ? Mixed : Ascii;
+        gui::IGUIFont* font = kind == BuiltInAscii ? Device.gui()->getBuiltInFont()
+                              : kind == AtlasAscii || kind == AtlasMixed ? (gui::IGUIFont*)Atlas
+                                                                         : (gui::IGUIFont*)Ours;
+        const std::vector<core::stringw>& page =
+            kind == OursMixed || kind == AtlasMixed ? Mixed : Ascii;
         const s32 lineHeight = (s32)font->getDimension(L"Ag").Height;
         const video::SColor black(255, 0, 0, 0);
         for (u32 i = 0; i < page.size(); ++i)
@@ -150,6 +161,7 @@ private:
 
     BenchDevice Device;
     gui::CGUITTFont* Ours;
+    gui::CGUITTFont* Atlas;
     std::vector<core::stringw> Ascii;
     std::vector<core::stringw> Mixed;
 };
@@ -183,6 +195,7 @@ void drawFrames(benchmark::State& state, video::E_DRIVER_TYPE type)
         state.counters[counterName((FrameKind)kind)] = turns.medianNs(kind) / 1000;
     state.counters["builtin_inked_px"] = scene.inkedPixels(BuiltInAscii);
     state.counters["ours_inked_px"] = scene.inkedPixels(OursAscii);
+    state.counters["atlas_inked_px"] = scene.inkedPixels(AtlasAscii);
 }
 
 std::string benchName(video::E_DRIVER_TYPE type)
@@ -207,6 +220,27 @@ double perGlyph(const SummaryReporter& results, video::E_DRIVER_TYPE type, Frame
     return (page - empty) * 1000 / GlyphsPerPage;
 }
 
+// Atlas mode: on OpenGL against the built-in font; on the software drivers,
+// which draw a glyph at a time either way, no worse than without the atlas.
+void summarizeAtlas(const SummaryReporter& results, video::E_DRIVER_TYPE type, double builtIn)
+{
+    const std::string driver = driverName(type);
+    const bool openGL = type == video::EDT_OPENGL;
+    const double ascii = perGlyph(results, type, AtlasAscii);
+    const double mixed = perGlyph(results, type, AtlasMixed);
+    printFigure(driver + ": atlas, ASCII page", ascii, "ns/glyph");
+    printFigure(driver + ": atlas, Japanese/ASCII page", mixed, "ns/glyph");
+    printAgainstTarget(driver + ": atlas / built-in per glyph, ASCII", ratioOf(ascii, builtIn),
+                       openGL ? 1.2 : 1.05);
+    const double mixedRatio = ratioOf(mixed, builtIn);
+    if (openGL)
+        printAgainstTarget(driver + ": atlas Japanese/ASCII / built-in ASCII", mixedRatio, 1.5);
+    else
+        printFigure(driver + ": atlas Japanese/ASCII / built-in ASCII", mixedRatio, "x");
+    printAgainstTarget(driver + ": atlas / per-glyph, Japanese/ASCII page",
+                       ratioOf(mixed, perGlyph(results, type, OursMixed)), openGL ? 1.0 : 1.05);
+}
+
 void summarize(const SummaryReporter& results)
 {
     printSummaryHeading("Drawing: CPU time per glyph drawn (frame minus empty frame)");
@@ -227,6 +261,7 @@ void summarize(const SummaryReporter& results)
                     ratioOf(perGlyph(results, type, OursAsciiTightRects), builtIn), "x");
         printFigure(driver + ": what-if one batch per glyph / built-in",
                     ratioOf(perGlyph(results, type, OursAsciiBatched), builtIn), "x");
+        summarizeAtlas(results, type, builtIn);
     }
 }
 

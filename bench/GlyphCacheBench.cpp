@@ -3,6 +3,7 @@
 // The anchor is FreeType alone doing the same two renderings of the same
 // glyphs, in the same rounds. Also reports what the cache holds per glyph.
 
+#include "gui/font/CGUITTGlyphAtlas.h"
 #include "harness/FreeTypeCallCounter.h"
 #include "support/BenchDevice.h"
 #include "support/BenchFiles.h"
@@ -14,6 +15,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 using namespace irr;
 using namespace benchsupport;
@@ -35,6 +37,8 @@ enum Variant
     //! The engine alone: as many textures, of the same sizes and names, as
     //! the fill makes, to show what registering them with the driver costs.
     EngineTexturesOnly,
+    //! Our font in atlas mode, through getDimension as OursFill.
+    AtlasFill,
     VariantCount
 };
 
@@ -112,6 +116,18 @@ double accountedBytes(gui::CGUITTFont& font)
 }
 
 BENCH_MEASURED_WORK void fillOurCache(gui::CGUITTFont& font)
+{
+    wchar_t text[2] = {0, 0};
+    for (wchar_t k : Kanji)
+    {
+        text[0] = k;
+        benchmark::DoNotOptimize(font.getDimension(text));
+    }
+}
+
+// The same through a font in atlas mode; a function of its own (not a call
+// of fillOurCache), so that callgrind counts the two fills apart.
+BENCH_MEASURED_WORK void fillAtlasCache(gui::CGUITTFont& font)
 {
     wchar_t text[2] = {0, 0};
     for (wchar_t k : Kanji)
@@ -206,6 +222,19 @@ void fillCache(benchmark::State& state, video::E_DRIVER_TYPE type)
                 engine.remove();
                 continue;
             }
+            if (variant == AtlasFill)
+            {
+                gui::CGUITTFont* atlas = createIpaFont(FontSize);
+                if (!atlas)
+                {
+                    state.SkipWithError("the font did not load");
+                    return;
+                }
+                atlas->setGlyphAtlas(true);
+                turns.time(AtlasFill, [&] { fillAtlasCache(*atlas); });
+                atlas->drop();
+                continue;
+            }
             if (variant != OursFill)
             {
                 fonttest::FreeTypeCalls::reset();
@@ -251,6 +280,7 @@ void fillCache(benchmark::State& state, video::E_DRIVER_TYPE type)
     state.counters["ft_aa_us_per_kanji"] = turns.medianNs(FreeTypeAntiAliased) / kanji / 1000;
     state.counters["ft_mono_us_per_kanji"] = turns.medianNs(FreeTypeMonochrome) / kanji / 1000;
     state.counters["engine_us_per_kanji"] = turns.medianNs(EngineTexturesOnly) / kanji / 1000;
+    state.counters["atlas_us_per_kanji"] = turns.medianNs(AtlasFill) / kanji / 1000;
     // As the font tests count them: FreeType's own render call inside a
     // rendering load counts as well, so both sides show 3 for 2 renderings.
     state.counters["ours_renders_per_kanji"] = renderings / kanji;
@@ -267,6 +297,102 @@ std::string benchName(video::E_DRIVER_TYPE type)
     return std::string("GlyphCacheFill/") + driverName(type);
 }
 
+const u32 KanjiPerLine = 40;
+
+// The text as lines of KanjiPerLine, drawn in one frame from the top left.
+void drawLines(gui::CGUITTFont& font, video::IVideoDriver& driver, const std::wstring& text,
+               u32 size)
+{
+    driver.beginScene(true, false, video::SColor(255, 200, 200, 200));
+    for (size_t at = 0, line = 0; at < text.size(); at += KanjiPerLine, ++line)
+    {
+        const core::stringw part(text.substr(at, KanjiPerLine).c_str());
+        const s32 top = (s32)(line * size) % 480;
+        font.draw(part, core::rect<s32>(0, top, 640, top + (s32)size), video::SColor(255, 0, 0, 0));
+    }
+    driver.endScene();
+}
+
+// The whole set drawn for the first time by a fresh font in atlas mode:
+// FreeType's renderings, the pages and the drawing, in one frame.
+void firstDraw(benchmark::State& state, video::E_DRIVER_TYPE type)
+{
+    BenchDevice device(type, core::dimension2d<u32>(640, 480));
+    if (!device.ok())
+    {
+        state.SkipWithError("no device");
+        return;
+    }
+    std::vector<double> samples;
+    for (auto _ : state)
+    {
+        gui::CGUITTFont* font = createIpaFont(FontSize);
+        if (!font)
+        {
+            state.SkipWithError("the font did not load");
+            return;
+        }
+        font->setGlyphAtlas(true);
+        const double start = threadCpuNs();
+        drawLines(*font, *device.driver(), Kanji, FontSize);
+        samples.push_back(threadCpuNs() - start);
+        font->drop();
+    }
+    state.counters["atlas_ms_for_set"] = medianOf(samples) / 1e6;
+}
+
+// Texture memory for the first thousand kanji, drawn once, in both modes.
+double textureBytesPerThousand(video::IVideoDriver& driver, u32 size, bool atlasMode, double& pages)
+{
+    const std::wstring thousand = Kanji.substr(0, 1000);
+    gui::CGUITTFont* font = createIpaFont(size);
+    if (!font)
+        return -1;
+    font->setGlyphAtlas(atlasMode);
+    drawLines(*font, driver, thousand, size);
+    double bytes = 0;
+    if (atlasMode)
+    {
+        bytes = font->getGlyphAtlas()->getTextureBytes();
+        pages = font->getGlyphAtlas()->getPageCount();
+    }
+    else
+    {
+        for (wchar_t k : thousand)
+        {
+            const gui::CGUITTGlyph* glyph = font->getGlyph(font->getGlyphIndex(k));
+            if (glyph)
+                bytes += glyph->TexWidth * glyph->TexHeight * 4.0 +
+                         glyph->TexWidth16 * glyph->TexHeight16 * 2.0;
+        }
+    }
+    font->drop();
+    return bytes * 1000 / thousand.size();
+}
+
+void textureMemory(benchmark::State& state)
+{
+    BenchDevice device(video::EDT_BURNINGSVIDEO, core::dimension2d<u32>(640, 480));
+    if (!device.ok())
+    {
+        state.SkipWithError("no device");
+        return;
+    }
+    for (auto _ : state)
+    {
+        for (u32 size : {12u, 24u})
+        {
+            double pages = 0;
+            const std::string at = std::to_string(size);
+            state.counters["per_glyph_kib_" + at] =
+                textureBytesPerThousand(*device.driver(), size, false, pages) / 1024;
+            state.counters["atlas_kib_" + at] =
+                textureBytesPerThousand(*device.driver(), size, true, pages) / 1024;
+            state.counters["atlas_pages_" + at] = pages;
+        }
+    }
+}
+
 void registerAll()
 {
     std::string why;
@@ -278,6 +404,11 @@ void registerAll()
     for (video::E_DRIVER_TYPE type : Drivers)
         benchmark::RegisterBenchmark(benchName(type).c_str(), fillCache, type)
             ->Unit(benchmark::kMillisecond);
+    for (video::E_DRIVER_TYPE type : {video::EDT_BURNINGSVIDEO, video::EDT_OPENGL})
+        benchmark::RegisterBenchmark((std::string("AtlasFirstDraw/") + driverName(type)).c_str(),
+                                     firstDraw, type)
+            ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("TextureMemory/burnings", textureMemory)->Iterations(1);
 }
 
 void summarize(const SummaryReporter& results)
@@ -298,6 +429,9 @@ void summarize(const SummaryReporter& results)
         printFigure(driver + ": FreeType monochrome (reference 11.3 us)",
                     counter("ft_mono_us_per_kanji"), "us");
         printAgainstTarget(driver + ": ours / FreeType", ratioOf(ours, both), 2.0);
+        printFigure(driver + ": atlas, per kanji", counter("atlas_us_per_kanji"), "us");
+        printAgainstTarget(driver + ": atlas / FreeType both renderings",
+                           ratioOf(counter("atlas_us_per_kanji"), both), 3.0);
         printFigure(driver + ": engine alone, registering the same textures",
                     counter("engine_us_per_kanji"), "us");
         printFigure(driver + ": FreeType render calls per kanji, ours",
@@ -310,6 +444,22 @@ void summarize(const SummaryReporter& results)
         printFigure(driver + ": heap taken for the set", counter("heap_kib_for_set"), "KiB");
         printFigure(driver + ": records of all the face's glyphs (before any use)",
                     counter("record_array_kib"), "KiB");
+    }
+    for (video::E_DRIVER_TYPE type : {video::EDT_BURNINGSVIDEO, video::EDT_OPENGL})
+        printAgainstTarget(
+            std::string(driverName(type)) + ": atlas, whole set first drawn in one frame",
+            results.counter(std::string("AtlasFirstDraw/") + driverName(type), "atlas_ms_for_set"),
+            100, "ms");
+    for (const char* size : {"12", "24"})
+    {
+        auto memory = [&](const char* what)
+        { return results.counter("TextureMemory/burnings", std::string(what) + size); };
+        printFigure(std::string("texture memory per 1,000 kanji at ") + size + " px, per glyph",
+                    memory("per_glyph_kib_"), "KiB");
+        printFigure(std::string("texture memory per 1,000 kanji at ") + size + " px, atlas",
+                    memory("atlas_kib_"), "KiB");
+        printFigure(std::string("atlas pages for them at ") + size + " px", memory("atlas_pages_"),
+                    "");
     }
 }
 

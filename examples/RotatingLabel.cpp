@@ -48,6 +48,7 @@ gui::CGUITTFont* loadFont(video::IVideoDriver* driver, const char* path, u32 siz
     if (face->load(path))
     {
         font = new gui::CGUITTFont(driver);
+        font->setGlyphAtlas(true);     // glyphs on a few shared textures, a line in one draw
         if (!font->attach(face, size)) // the font grabs the face it keeps
         {
             font->drop();

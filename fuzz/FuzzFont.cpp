@@ -1,10 +1,11 @@
 // The TrueType font on a damaged font file: an installed font, edited by the
 // input (its table directory, any table, glyph outlines, a cut-off end), is
 // loaded into a face, attached at some size, and used to measure and draw
-// random text on the null driver. Nothing may crash, and when the font goes
-// every glyph texture must go with it. Half of the inputs give the damaged
-// face to an intact IPA Gothic font as a fallback instead, which the text
-// then adds, removes and outlives by attaching again.
+// random text on the null driver, with glyph textures or in atlas mode.
+// Nothing may crash, and when the font goes every glyph texture must go with
+// it. Half of the inputs give the damaged face to an intact IPA Gothic font
+// as a fallback instead, which the text then adds, removes and outlives by
+// attaching again.
 //
 // The fonts to damage are IPA Gothic and those named in MOJIBAN_FUZZ_FONTS
 // (colon-separated; scripts/fuzz.sh gathers fonts of other formats from
@@ -400,6 +401,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (face->load(base.WorkPath.c_str()))
     {
         gui::CGUITTFont* font = new gui::CGUITTFont();
+        font->setGlyphAtlas(in.flag());
         const u32 size = pixelSizeFor(*face, selector);
         if (asFallback && intactFace()->Loaded)
         {

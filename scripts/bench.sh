@@ -79,10 +79,13 @@ if [ "$callgrind" -eq 1 ]; then
         ours=$(instructions "$out" "fillOurCache(")
         freetype=$(instructions "$out" "renderWithFreeTypeAlone(")
         engine=$(instructions "$out" "registerTexturesWithEngine(")
+        atlas=$(instructions "$out" "fillAtlasCache(")
         echo "  glyph cache fill, null driver, instructions per kanji:" \
             "ours $((ours / kanji)), FreeType alone $((freetype / kanji))," \
             "engine registering the textures alone $((engine / kanji));" \
             "ours / FreeType $(ratio "$ours" "$freetype")x"
+        echo "  glyph cache fill in atlas mode, null driver, instructions per kanji:" \
+            "$((atlas / kanji)); atlas / FreeType $(ratio "$atlas" "$freetype")x"
         for layout in single multi_wrap multi_plain multi_lines; do
             for length in 1000 10000 100000; do
                 out="$logs/typing-$layout-$length.out"

@@ -1,5 +1,7 @@
 #include "gui/font/CGUITTFont.h"
 
+#include "gui/font/CGUITTGlyphAtlas.h"
+
 namespace irr
 {
 namespace gui
@@ -26,7 +28,7 @@ core::rect<s32> inkedSourceRect(s32 width, s32 height, u32 texWidth, u32 texHeig
 
 CGUITTFont::CGUITTFont(video::IVideoDriver* driver)
     : AntiAlias(false), Transparency(false), Size(0), Attached(false), Driver(driver), Face(0),
-      KerningWidth(0), KerningHeight(0)
+      KerningWidth(0), KerningHeight(0), Atlas(0)
 {
     if (Driver)
         Driver->grab();
@@ -44,8 +46,20 @@ CGUITTFont::~CGUITTFont()
     Fallbacks.clear();
     // The records remove their textures through the driver, so they go first.
     Glyphs.clear();
+    delete Atlas;
     if (Driver)
         Driver->drop();
+}
+
+void CGUITTFont::setGlyphAtlas(bool on)
+{
+    if (on == (Atlas != 0) || !Driver)
+        return;
+    Glyphs.clear();
+    delete Atlas;
+    Atlas = on ? new CGUITTGlyphAtlas(Driver) : 0;
+    if (Attached)
+        attach(Face, Size);
 }
 
 bool CGUITTFont::attach(CGUITTFace* face, u32 size)
@@ -73,6 +87,9 @@ bool CGUITTFont::attach(CGUITTFace* face, u32 size)
     blank.Driver = Driver;
     blank.FaceHandle = &face->Face;
     blank.Size = size;
+    blank.Atlas = Atlas;
+    if (Atlas)
+        Atlas->reset(size);
     Glyphs.reallocate(count);
     for (u32 i = 0; i < count; ++i)
         Glyphs.push_back(blank);
@@ -322,6 +339,8 @@ void CGUITTFont::draw(const core::stringw& text, const core::rect<s32>& position
             drawGlyph(*glyph, pen, color, driverType, clip);
         pen.X += advanceOf(*p, glyph) + KerningWidth;
     }
+    if (Atlas)
+        Atlas->flush();
 }
 
 void CGUITTFont::drawGlyph(const CGUITTGlyph& glyph, const core::position2d<s32>& pen,
@@ -329,6 +348,13 @@ void CGUITTFont::drawGlyph(const CGUITTGlyph& glyph, const core::position2d<s32>
                            const core::rect<s32>* clip) const
 {
     const s32 baseline = pen.Y + (s32)Size;
+    if (Atlas && !(AntiAlias && driverType == video::EDT_SOFTWARE))
+    {
+        if (Atlas->queue(glyph, AntiAlias, pen, baseline, clip, color))
+            return;
+        // Drawn from its own textures, after what came before it.
+        Atlas->flush();
+    }
     if (!AntiAlias)
     {
         if (!glyph.Texture16)

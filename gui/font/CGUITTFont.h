@@ -83,17 +83,29 @@ public:
     virtual s32 getCharacterFromPos(const wchar_t* text, s32 pixelX) const;
 
     //! \return EGFT_CUSTOM.
-    virtual EGUI_FONT_TYPE getType() const { return EGFT_CUSTOM; }
+    virtual EGUI_FONT_TYPE getType() const
+    {
+        return EGFT_CUSTOM;
+    }
     //! \param kerning: Pixels added after every character when drawing and measuring.
-    virtual void setKerningWidth(s32 kerning) { KerningWidth = kerning; }
+    virtual void setKerningWidth(s32 kerning)
+    {
+        KerningWidth = kerning;
+    }
     //! \param kerning: Pixels stored for getKerningHeight; the font itself
     //! does not use them.
-    virtual void setKerningHeight(s32 kerning) { KerningHeight = kerning; }
+    virtual void setKerningHeight(s32 kerning)
+    {
+        KerningHeight = kerning;
+    }
     //! \return KerningWidth, the same for every pair of letters.
     virtual s32 getKerningWidth(const wchar_t* thisLetter = 0,
                                 const wchar_t* previousLetter = 0) const;
     //! \return KerningHeight.
-    virtual s32 getKerningHeight() const { return KerningHeight; }
+    virtual s32 getKerningHeight() const
+    {
+        return KerningHeight;
+    }
     //! Characters still measured and advanced but never drawn.
     /** \param s: The characters, copied; null for none. */
     virtual void setInvisibleCharacters(const wchar_t* s);
@@ -150,6 +162,21 @@ public:
     /** Looked up once per character of the Basic Multilingual Plane.
     \return 0 when the face has no glyph for c, or without a face. */
     u32 getGlyphIndex(wchar_t c) const;
+
+    //! Atlas mode: glyphs on a few large shared textures, a text drawn with
+    //! one batch per texture.
+    /** Off by default. The pixels drawn are the same as without it; what
+    changes is the engine's texture list (one texture per page of glyphs,
+    not two per glyph) and the cost of a new glyph and of drawing. Switch
+    it on before the font is first used: switching attaches the face again,
+    so every glyph cached so far is discarded. A driver that cannot make a
+    page leaves the font with textures per glyph. */
+    void setGlyphAtlas(bool on);
+    //! \return The atlas while atlas mode is on, else null.
+    const CGUITTGlyphAtlas* getGlyphAtlas() const
+    {
+        return Atlas;
+    }
 
     //! Draw with the anti-aliased textures instead of the monochrome ones.
     bool AntiAlias;
@@ -209,6 +236,8 @@ private:
     s32 KerningWidth;
     s32 KerningHeight;
     core::stringw Invisible;
+    //! Owned; null unless atlas mode is on.
+    CGUITTGlyphAtlas* Atlas;
 };
 
 } // end namespace gui

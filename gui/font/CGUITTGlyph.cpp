@@ -1,5 +1,7 @@
 #include "gui/font/CGUITTGlyph.h"
 
+#include "gui/font/CGUITTGlyphAtlas.h"
+#include "gui/font/GlyphTextureFlags.h"
 #include "gui/font/GlyphTexturePixels.h"
 
 #include FT_BITMAP_H
@@ -57,40 +59,12 @@ bool readMonochrome(FT_Library library, const FT_Bitmap& bitmap, core::array<u8>
     return ok;
 }
 
-// Every creation flag the engine has. Choosing a texture depth switches off
-// the other depths and both optimisation flags, so all of them are kept and
-// put back, not only the three a glyph texture changes.
-const video::E_TEXTURE_CREATION_FLAG CreationFlags[] = {
-    video::ETCF_ALWAYS_16_BIT,       video::ETCF_ALWAYS_32_BIT,   video::ETCF_OPTIMIZED_FOR_QUALITY,
-    video::ETCF_OPTIMIZED_FOR_SPEED, video::ETCF_CREATE_MIP_MAPS, video::ETCF_NO_ALPHA_CHANNEL,
-    video::ETCF_ALLOW_NON_POWER_2};
-
-u32 getTextureCreationFlags(video::IVideoDriver* driver)
-{
-    u32 flags = 0;
-    for (video::E_TEXTURE_CREATION_FLAG flag : CreationFlags)
-        if (driver->getTextureCreationFlag(flag))
-            flags |= flag;
-    return flags;
-}
-
-// Switching a flag off touches no other, so all go off first and then the
-// kept ones come back on.
-void setTextureCreationFlags(video::IVideoDriver* driver, u32 flags)
-{
-    for (video::E_TEXTURE_CREATION_FLAG flag : CreationFlags)
-        driver->setTextureCreationFlag(flag, false);
-    for (video::E_TEXTURE_CREATION_FLAG flag : CreationFlags)
-        if (flags & flag)
-            driver->setTextureCreationFlag(flag, true);
-}
-
 } // namespace
 
 CGUITTGlyph::CGUITTGlyph()
     : Cached(false), Driver(0), FaceHandle(0), Size(0), Top(0), Left(0), Width(0), Height(0),
       TexWidth(0), TexHeight(0), Texture(0), Top16(0), Left16(0), Width16(0), Height16(0),
-      TexWidth16(0), TexHeight16(0), Texture16(0)
+      TexWidth16(0), TexHeight16(0), Texture16(0), Atlas(0)
 {
 }
 
@@ -99,6 +73,7 @@ CGUITTGlyph::CGUITTGlyph(const CGUITTGlyph& other) : CGUITTGlyph()
     Driver = other.Driver;
     FaceHandle = other.FaceHandle;
     Size = other.Size;
+    Atlas = other.Atlas;
 }
 
 CGUITTGlyph& CGUITTGlyph::operator=(const CGUITTGlyph& other)
@@ -109,6 +84,7 @@ CGUITTGlyph& CGUITTGlyph::operator=(const CGUITTGlyph& other)
         Driver = other.Driver;
         FaceHandle = other.FaceHandle;
         Size = other.Size;
+        Atlas = other.Atlas;
     }
     return *this;
 }
@@ -135,6 +111,9 @@ void CGUITTGlyph::releaseCache()
     TexWidth = TexHeight = 0;
     Top16 = Left16 = Width16 = Height16 = 0;
     TexWidth16 = TexHeight16 = 0;
+    AtlasSlot = SGlyphAtlasSlot();
+    AtlasSlot16 = SGlyphAtlasSlot();
+    Monochrome.clear();
 }
 
 void CGUITTGlyph::cache(u32 glyphIndex)
@@ -171,6 +150,19 @@ void CGUITTGlyph::cacheAntiAliased(FT_Face face, u32 glyphIndex)
     Left = slot->bitmap_left;
     Width = (s32)width;
     Height = (s32)rows;
+    if (!Atlas || !placeInAtlas(false, Coverage))
+        makeAntiAliasedTexture(glyphIndex);
+
+    // Counted as rendered even when the driver gave no texture: the metrics
+    // and the coverage are good, and asking FreeType again on every use
+    // would not make the driver succeed.
+    Cached = true;
+}
+
+void CGUITTGlyph::makeAntiAliasedTexture(u32 glyphIndex)
+{
+    const u32 width = (u32)Width;
+    const u32 rows = (u32)Height;
     TexWidth = TexHeight = getGlyphTextureSide(width, rows);
 
     core::array<u32> pixels;
@@ -184,11 +176,6 @@ void CGUITTGlyph::cacheAntiAliased(FT_Face face, u32 glyphIndex)
     c8 name[32];
     snprintf(name, sizeof(name), "TTFontGlyph%u", glyphIndex);
     replaceTexture(Texture, name, video::ECF_A8R8G8B8, TexWidth, pixels.pointer(), false);
-
-    // Counted as rendered even when the driver gave no texture: the metrics
-    // and the coverage are good, and asking FreeType again on every use
-    // would not make the driver succeed.
-    Cached = true;
 }
 
 void CGUITTGlyph::cacheMonochrome(FT_Face face, u32 glyphIndex)
@@ -207,6 +194,14 @@ void CGUITTGlyph::cacheMonochrome(FT_Face face, u32 glyphIndex)
     Left16 = slot->bitmap_left;
     Width16 = (s32)width;
     Height16 = (s32)rows;
+    if (!Atlas || !placeInAtlas(true, set))
+        makeMonochromeTexture(glyphIndex, set);
+}
+
+void CGUITTGlyph::makeMonochromeTexture(u32 glyphIndex, const core::array<u8>& set)
+{
+    const u32 width = (u32)Width16;
+    const u32 rows = (u32)Height16;
     TexWidth16 = TexHeight16 = getGlyphTextureSide(width, rows);
 
     core::array<u16> pixels;
@@ -220,6 +215,31 @@ void CGUITTGlyph::cacheMonochrome(FT_Face face, u32 glyphIndex)
     c8 name[32];
     snprintf(name, sizeof(name), "TTFontGlyph%u_16", glyphIndex);
     replaceTexture(Texture16, name, video::ECF_A1R5G5B5, TexWidth16, pixels.pointer(), true);
+}
+
+// Atlas mode: the bitmap goes on a page of the font's atlas. Its copy stays
+// with the record where the driver draws pixels, so that the glyph can be
+// written again after its page was emptied. False when the glyph needs a
+// texture of its own after all: larger than a page, or no page to be had.
+bool CGUITTGlyph::placeInAtlas(bool monochrome, const core::array<u8>& bitmap)
+{
+    if (Atlas->failed())
+        return false;
+    const s32 width = monochrome ? Width16 : Width;
+    const s32 height = monochrome ? Height16 : Height;
+    SGlyphAtlasSlot& slot = monochrome ? AtlasSlot16 : AtlasSlot;
+    const bool keep = Atlas->keepsPixels();
+    // The software driver draws anti-aliased glyphs from Coverage, never
+    // from a page.
+    const bool placed = (!monochrome && !Atlas->holdsAntiAliased()) || width <= 0 || height <= 0 ||
+                        Atlas->place(slot, monochrome, keep ? bitmap.const_pointer() : 0, width,
+                                     height) == CGUITTGlyphAtlas::EP_PLACED;
+    if (keep && monochrome)
+        Monochrome = bitmap;
+    // Nothing draws the null driver's pixels.
+    if (!keep && placed && !monochrome)
+        Coverage.clear();
+    return placed;
 }
 
 // Makes one glyph texture under the creation flags it needs and hands the
@@ -237,9 +257,7 @@ void CGUITTGlyph::replaceTexture(video::ITexture*& slot, const c8* name,
                                                        pixels, false, true);
 
     const u32 callersFlags = getTextureCreationFlags(Driver);
-    Driver->setTextureCreationFlag(video::ETCF_ALWAYS_16_BIT, monochrome);
-    Driver->setTextureCreationFlag(video::ETCF_ALWAYS_32_BIT, !monochrome);
-    Driver->setTextureCreationFlag(video::ETCF_CREATE_MIP_MAPS, false);
+    setGlyphTextureCreationFlags(Driver, monochrome);
 
     if (slot)
         Driver->removeTexture(slot);

@@ -11,6 +11,21 @@ namespace irr
 namespace gui
 {
 
+class CGUITTGlyphAtlas;
+
+//! Where a glyph's bitmap lies on a page of the font's glyph atlas.
+struct SGlyphAtlasSlot
+{
+    SGlyphAtlasSlot() : Page(-1), Generation(0), X(0), Y(0) {}
+    //! Number of the page, or -1 when the bitmap is on none.
+    s32 Page;
+    //! The page's generation when the bitmap was written; a page emptied
+    //! since has another.
+    u32 Generation;
+    s32 X; //!< Left column of the bitmap on the page.
+    s32 Y; //!< Top row of the bitmap on the page.
+};
+
 //! One glyph of a face at one pixel size, with its textures.
 /** Holds where the glyph's bitmap sits relative to the pen, a copy of its
 anti-aliased coverage, and two textures made from it: a 32-bit anti-aliased
@@ -78,9 +93,24 @@ public:
     //! Height rows of Width bytes, no gap between rows; 0 empty, 255 full.
     core::array<u8> Coverage;
 
+    //! Set by a font in atlas mode: the record then makes no textures (but
+    //! for a glyph larger than a page) and keeps slots on the atlas's pages
+    //! instead, and a copy of the monochrome bitmap to write it again. Not
+    //! owned.
+    CGUITTGlyphAtlas* Atlas;
+    //! The anti-aliased bitmap's place in the atlas; the atlas moves it.
+    mutable SGlyphAtlasSlot AtlasSlot;
+    //! The monochrome bitmap's place in the atlas.
+    mutable SGlyphAtlasSlot AtlasSlot16;
+    //! Atlas mode only: Height16 rows of Width16 bytes, 1 where set.
+    core::array<u8> Monochrome;
+
 private:
     void cacheAntiAliased(FT_Face face, u32 glyphIndex);
     void cacheMonochrome(FT_Face face, u32 glyphIndex);
+    void makeAntiAliasedTexture(u32 glyphIndex);
+    void makeMonochromeTexture(u32 glyphIndex, const core::array<u8>& set);
+    bool placeInAtlas(bool monochrome, const core::array<u8>& bitmap);
     void replaceTexture(video::ITexture*& slot, const c8* name, video::ECOLOR_FORMAT format,
                         u32 side, void* pixels, bool monochrome);
     void releaseCache();
