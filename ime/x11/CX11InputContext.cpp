@@ -91,12 +91,13 @@ bool CX11InputContext::open(Display* display, Window window, long windowEvents)
 
 void CX11InputContext::close()
 {
+    // Closing: no built-in method takes over from the server.
+    Dpy = 0;
     if (Session)
         dropSession(ShutdownTimeoutMs);
     Builtin.close();
     Lookups.clear();
     Holding = false;
-    Dpy = 0;
     Win = 0;
 }
 
@@ -343,11 +344,13 @@ void CX11InputContext::setFocus(bool focused)
 
 void CX11InputContext::setSpotLocation(s32 x, s32 y)
 {
+    // Boxes place the spot on every layout; the server hears of changes.
+    const bool changed = !HaveSpot || Spot.x != (short)x || Spot.y != (short)y;
     HaveSpot = true;
     Spot.x = (short)x;
     Spot.y = (short)y;
     Builtin.setSpotLocation(Spot);
-    if (Session)
+    if (Session && changed)
         Session->setSpotLocation(Spot);
 }
 

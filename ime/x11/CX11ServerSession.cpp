@@ -312,6 +312,9 @@ void CX11ServerSession::work()
     }
     if (generation != SeenGeneration && !Gone)
         recover(generation);
+    // A server that refused a new context leaves keys nowhere to go.
+    if (!Method.isOpen())
+        Gone = true;
     BusySince = 0;
 }
 
