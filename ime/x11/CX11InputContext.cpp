@@ -29,6 +29,9 @@ const u32 OpenTimeoutMs = 1000;
 const u32 ShutdownTimeoutMs = 1000;
 // How often a server is looked for while none composes.
 const u32 WatchIntervalMs = 500;
+// How long a server that refused the method waits for the next try: one
+// that has just started may own its selection before it takes clients.
+const u32 RetryAfterRefusalMs = 1000;
 // How long the tests' query of the style may wait.
 const u32 QueryTimeoutMs = 2000;
 
@@ -40,9 +43,9 @@ bool isLater(u32 a, u32 b)
 
 CX11InputContext::CX11InputContext()
     : Dpy(0), Win(0), WindowEvents(0), BuiltinNamesNoServer(false), BuiltinDestroyed(false),
-      ServerSelection(None), Session(0), SessionOwner(None), FailedOwner(None),
-      SessionActive(false), Stalled(false), Generation(0), NextWatch(0), Holding(false), HeldKey(0),
-      HeldSince(0), HeldEvent(), Focused(false), HaveSpot(false)
+      ServerSelection(None), Session(0), SessionOwner(None), SessionActive(false), Stalled(false),
+      Generation(0), NextWatch(0), Holding(false), HeldKey(0), HeldSince(0), HeldEvent(),
+      Focused(false), HaveSpot(false)
 {
     Spot.x = 0;
     Spot.y = 0;
@@ -76,6 +79,9 @@ bool CX11InputContext::open(Display* display, Window window, long windowEvents)
     Win = window;
     WindowEvents = windowEvents;
     readServerName();
+    // The built-in method first: it types until the server's context is
+    // there, and Xlib's locale set-up never runs on both threads at once.
+    openBuiltin();
     if (ServerSelection != None)
     {
         const Window owner = XGetSelectionOwner(Dpy, ServerSelection);
@@ -83,8 +89,6 @@ bool CX11InputContext::open(Display* display, Window window, long windowEvents)
             startSession(owner);
         NextWatch = readPlatformClock() + WatchIntervalMs;
     }
-    if (!serverInUse())
-        openBuiltin();
     selectEvents();
     return serverInUse() || Builtin.isOpen();
 }
@@ -193,8 +197,8 @@ void CX11InputContext::takeSessionResults()
             closeBuiltin();
             break;
         case CX11ServerSession::ER_FAILED:
-            FailedOwner = SessionOwner;
             dropSession(0);
+            NextWatch = readPlatformClock() + RetryAfterRefusalMs;
             break;
         case CX11ServerSession::ER_GONE:
             dropSession(0);
@@ -281,7 +285,7 @@ void CX11InputContext::watchServer(u32 now)
     // A server that went away while silent never answers its thread.
     if (Session && owner != SessionOwner)
         dropSession(0);
-    if (!Session && owner != None && owner != FailedOwner)
+    if (!Session && owner != None)
         startSession(owner);
 }
 

@@ -103,7 +103,6 @@ private:
     Atom ServerSelection;
     CX11ServerSession* Session;
     Window SessionOwner;
-    Window FailedOwner;
     bool SessionActive;
     bool Stalled;
     u32 Generation;
