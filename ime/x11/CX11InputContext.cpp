@@ -125,7 +125,7 @@ void CX11InputContext::openBuiltin()
     XSetLocaleModifiers(BuiltinNamesNoServer ? "" : "@im=none");
     if (Builtin.openMethod(Dpy, Win))
     {
-        Builtin.makeFontSet();
+        Builtin.makeFontSet(Dpy);
         if (!Builtin.createContext(Focused, HaveSpot ? &Spot : 0))
             Builtin.close();
     }

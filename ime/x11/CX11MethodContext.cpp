@@ -44,7 +44,7 @@ void CX11MethodContext::setDestroyedHandler(void (*handler)(void*), void* data)
 
 bool CX11MethodContext::openMethod(Display* display, Window window)
 {
-    close();
+    closeMethod();
     Dpy = display;
     Win = window;
     if (!XSupportsLocale())
@@ -59,10 +59,11 @@ bool CX11MethodContext::openMethod(Display* display, Window window)
     return true;
 }
 
-void CX11MethodContext::makeFontSet()
+void CX11MethodContext::makeFontSet(Display* display)
 {
-    if (FontSet || !Dpy)
+    if (FontSet)
         return;
+    Dpy = display;
     char** missing = 0;
     int missingCount = 0;
     char* defaultString = 0;
@@ -116,7 +117,7 @@ bool CX11MethodContext::createContext(bool focused, const XPoint* spot)
     return true;
 }
 
-void CX11MethodContext::close()
+void CX11MethodContext::closeMethod()
 {
     if (Context)
         XDestroyIC(Context);
@@ -124,6 +125,11 @@ void CX11MethodContext::close()
     if (Method)
         XCloseIM(Method);
     Method = 0;
+}
+
+void CX11MethodContext::close()
+{
+    closeMethod();
     // The font set belongs to the connection, which may close next.
     if (FontSet)
         XFreeFontSet(Dpy, FontSet);

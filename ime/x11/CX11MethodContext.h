@@ -28,13 +28,13 @@ public:
     //! Opens the method of the modifiers in force on the display, for the
     //! window. False when no method could be opened.
     bool openMethod(Display* display, Window window);
-    //! Makes the font set the cursor-following style needs, in the locale
-    //! in force. Harmless to call again.
-    void makeFontSet();
+    //! Makes the font set the cursor-following style needs on the display,
+    //! in the locale in force. Harmless to call again.
+    void makeFontSet(Display* display);
     //! Creates the context, preferring the cursor-following style. False
     //! when the method offers no style we can use or refuses them all.
     bool createContext(bool focused, const XPoint* spot);
-    //! Destroys the context and closes the method.
+    //! Destroys the context and closes the method; the font set goes too.
     void close();
     //! Called from Xlib when the server goes away: the method and its
     //! context are freed already and are forgotten here.
@@ -66,6 +66,7 @@ private:
     CX11MethodContext(const CX11MethodContext&);
     CX11MethodContext& operator=(const CX11MethodContext&);
 
+    void closeMethod();
     static void onMethodDestroyed(XIM method, XPointer self, XPointer unused);
 
     Display* Dpy;

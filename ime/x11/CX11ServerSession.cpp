@@ -37,6 +37,9 @@ CX11ServerSession* CX11ServerSession::start(const char* displayName, Window wind
     }
     fcntl(session->WakePipe[0], F_SETFL, O_NONBLOCK);
     fcntl(session->WakePipe[1], F_SETFL, O_NONBLOCK);
+    // Made here, in the caller's locale: Xlib's locale set-up then never
+    // runs on two threads at once, and no server is asked for it.
+    session->Method.makeFontSet(display);
     // The thread holds the second reference; whichever side ends last frees.
     std::thread(&CX11ServerSession::run, session).detach();
     return session;
@@ -201,10 +204,8 @@ bool CX11ServerSession::open()
 {
     BusySince = readPlatformClock() | 1;
     // The program's thread keeps the user's locale and modifiers in force
-    // until Opened is set: XOpenIM and the font set read them as they begin.
+    // until Opened is set: XOpenIM reads them as it begins.
     const bool opened = Method.openMethod(Dpy, Win);
-    if (opened)
-        Method.makeFontSet();
     Method.setDestroyedHandler(onDestroyed, this);
     bool focused;
     XPoint spot;

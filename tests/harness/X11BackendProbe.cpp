@@ -84,6 +84,12 @@ bool hasInputContext()
     return window && window->getInputContext().isOpen();
 }
 
+bool isWaitingForInputMethod()
+{
+    ime::x11::CX11DeviceWindow* window = ime::x11::getDeviceWindow();
+    return window && window->getInputContext().isWaitingForServer();
+}
+
 bool getInputContextSpotLocation(s32& x, s32& y)
 {
     XIC context = inputContext();
