@@ -58,6 +58,8 @@ CX11DeviceWindow::~CX11DeviceWindow()
 
 bool CX11DeviceWindow::open(const core::dimension2d<u32>& size)
 {
+    // The input-method server gets a connection and a thread of its own.
+    XInitThreads();
     Dpy = XOpenDisplay(0);
     if (!Dpy)
         return false;
@@ -169,11 +171,11 @@ void CX11DeviceWindow::setResult(const core::stringw& text, SPlatformMessage& me
     message.ResultLength = Result.size();
 }
 
-void CX11DeviceWindow::handleKeyPress(XKeyEvent& event, SPlatformMessage& message)
+void CX11DeviceWindow::handleKeyPress(SKeyLookup& lookup, SPlatformMessage& message)
 {
-    KeySym keysym = NoSymbol;
-    int status = XLookupNone;
-    const core::stringw& text = InputContext.lookup(event, keysym, status);
+    const int status = lookup.LookupStatus;
+    const KeySym keysym = lookup.Keysym;
+    const core::stringw& text = lookup.Text;
 
     // Text without a key is what the input method composed.
     if (status == XLookupChars)
@@ -185,15 +187,15 @@ void CX11DeviceWindow::handleKeyPress(XKeyEvent& event, SPlatformMessage& messag
     if (status == XLookupNone)
         return;
 
-    const bool method = InputContext.isOpen();
+    const bool method = lookup.FromMethod;
     const wchar_t character = method ? (text.empty() ? 0 : text[0]) : characterForKeysym(keysym);
     const u32 count = method ? text.size() : (character ? 1 : 0);
 
     EKEY_CODE key;
-    if (engineKey(event, keysym, key) && count <= 1)
+    if (engineKey(lookup.Event, keysym, key) && count <= 1)
     {
         message.Type = EPMT_INPUT_EVENT;
-        message.Event = makeKeyEvent(key, count == 1 ? character : 0, true, event.state);
+        message.Event = makeKeyEvent(key, count == 1 ? character : 0, true, lookup.Event.state);
         return;
     }
     if (count == 0)
@@ -239,12 +241,6 @@ bool CX11DeviceWindow::handleWindowEvent(XEvent& event, SPlatformMessage& messag
 {
     switch (event.type)
     {
-    case KeyPress:
-        handleKeyPress(event.xkey, message);
-        break;
-    case KeyRelease:
-        handleKeyRelease(event.xkey, message);
-        break;
     case ButtonPress:
     case ButtonRelease:
     case MotionNotify:
@@ -270,7 +266,21 @@ bool CX11DeviceWindow::dispatchNextEvent(SPlatformMessage& message)
         message.Event = PendingEvent;
         return true;
     }
-    if (!Dpy || !XPending(Dpy))
+    if (!Dpy)
+        return false;
+    InputContext.update();
+    SKeyLookup lookup;
+    if (InputContext.nextLookup(lookup))
+    {
+        if (lookup.Release)
+            handleKeyRelease(lookup.Event, message);
+        else
+            handleKeyPress(lookup, message);
+        return true;
+    }
+    // Later events wait while a key is with the server, so that nothing
+    // overtakes it; the wait has a limit (CX11InputContext).
+    if (InputContext.isWaitingForServer() || !XPending(Dpy))
         return false;
     XEvent event;
     XNextEvent(Dpy, &event);
@@ -294,6 +304,11 @@ bool CX11DeviceWindow::dispatchNextEvent(SPlatformMessage& message)
     }
     if (filtered || event.xany.window != Win || Clipboard.handleEvent(event))
         return true;
+    if (event.type == KeyPress || event.type == KeyRelease)
+    {
+        InputContext.submitKey(event.xkey);
+        return true;
+    }
     return handleWindowEvent(event, message);
 }
 

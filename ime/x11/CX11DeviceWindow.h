@@ -58,7 +58,7 @@ private:
     void setFocus(bool focused);
     void handleFocusChange(const XFocusChangeEvent& event);
     bool handleWindowEvent(XEvent& event, SPlatformMessage& message);
-    void handleKeyPress(XKeyEvent& event, SPlatformMessage& message);
+    void handleKeyPress(SKeyLookup& lookup, SPlatformMessage& message);
     void handleKeyRelease(XKeyEvent& event, SPlatformMessage& message);
     void handlePointer(const XEvent& event, SPlatformMessage& message);
     void setResult(const core::stringw& text, SPlatformMessage& message);

@@ -1,8 +1,15 @@
 #include "ime/x11/CX11InputContext.h"
 
+#include "ime/CUserLocaleScope.h"
+#include "ime/PlatformClock.h"
 #include "ime/UserLocaleText.h"
+#include "ime/x11/CX11ServerSession.h"
 
 #include <X11/Xutil.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
 
 namespace irr
 {
@@ -12,27 +19,57 @@ namespace x11
 {
 namespace
 {
-// Enough for any key and most commits; a longer commit grows it once.
-const u32 InitialBufferSize = 64;
+// How long a key may wait for the server's answer, or the server may keep
+// its thread in one request, before plain typing takes over. Busy servers
+// (IBus's Python engines on a loaded machine) answer well within it.
+const u32 StallTimeoutMs = 1500;
+// How long start-up and a reconnection wait for the server's context.
+const u32 OpenTimeoutMs = 1000;
+// How long closing waits for the server to let its context and method go.
+const u32 ShutdownTimeoutMs = 1000;
+// How often a server is looked for while none composes.
+const u32 WatchIntervalMs = 500;
+// How long a server that refused the method waits for the next try: one
+// that has just started may own its selection before it takes clients.
+const u32 RetryAfterRefusalMs = 1000;
+// How long the tests' query of the style may wait.
+const u32 QueryTimeoutMs = 2000;
 
-// The fonts a server draws the composition with in the cursor-following
-// style: any medium upright face near the demo's text size, else any font at
-// all, so that the style is not refused on a machine with few X fonts.
-const char* const PreeditFontNames =
-    "-*-*-medium-r-normal--16-*-*-*-*-*-*-*,-*-*-*-*-*-*-16-*-*-*-*-*-*-*,*";
+bool isLater(u32 a, u32 b)
+{
+    return (s32)(a - b) > 0;
+}
 } // namespace
 
 CX11InputContext::CX11InputContext()
-    : Dpy(0), Win(0), WindowEvents(0), Method(0), Context(0), FontSet(0), Focused(false),
-      WatchingForServer(false), HaveSpot(false)
+    : Dpy(0), Win(0), WindowEvents(0), BuiltinNamesNoServer(false), BuiltinDestroyed(false),
+      ServerSelection(None), Session(0), SessionOwner(None), SessionActive(false), Stalled(false),
+      Generation(0), NextWatch(0), Holding(false), HeldKey(0), HeldSince(0), HeldEvent(),
+      Focused(false), HaveSpot(false)
 {
     Spot.x = 0;
     Spot.y = 0;
+    Builtin.setDestroyedHandler(onBuiltinDestroyed, this);
 }
 
 CX11InputContext::~CX11InputContext()
 {
     close();
+}
+
+void CX11InputContext::readServerName()
+{
+    // Xlib's own reading of XMODIFIERS: the value of @im= up to the next @.
+    ServerSelection = None;
+    BuiltinNamesNoServer = false;
+    const char* modifiers = getenv("XMODIFIERS");
+    const char* im = modifiers ? strstr(modifiers, "@im=") : 0;
+    std::string name = im ? im + 4 : "";
+    name = name.substr(0, name.find('@'));
+    if (name.empty())
+        BuiltinNamesNoServer = true;
+    else if (name != "none" && name != "local")
+        ServerSelection = XInternAtom(Dpy, ("@server=" + name).c_str(), False);
 }
 
 bool CX11InputContext::open(Display* display, Window window, long windowEvents)
@@ -41,241 +78,305 @@ bool CX11InputContext::open(Display* display, Window window, long windowEvents)
     Dpy = display;
     Win = window;
     WindowEvents = windowEvents;
-    if (Buffer.size() < InitialBufferSize)
-        Buffer.set_used(InitialBufferSize);
-    if (openMethod() && createContext())
-        return true;
-    if (Method)
-        XCloseIM(Method);
-    Method = 0;
-    XSelectInput(Dpy, Win, WindowEvents);
-    return false;
+    readServerName();
+    // The built-in method first: it types until the server's context is
+    // there, and Xlib's locale set-up never runs on both threads at once.
+    openBuiltin();
+    if (ServerSelection != None)
+    {
+        const Window owner = XGetSelectionOwner(Dpy, ServerSelection);
+        if (owner != None)
+            startSession(owner);
+        NextWatch = readPlatformClock() + WatchIntervalMs;
+    }
+    selectEvents();
+    return serverInUse() || Builtin.isOpen();
 }
 
 void CX11InputContext::close()
 {
-    watchForServer(false);
-    if (Context)
-        XDestroyIC(Context);
-    Context = 0;
-    if (Method)
-        XCloseIM(Method);
-    Method = 0;
-    if (FontSet)
-        XFreeFontSet(Dpy, FontSet);
-    FontSet = 0;
+    // Closing: no built-in method takes over from the server.
     Dpy = 0;
+    if (Session)
+        dropSession(ShutdownTimeoutMs);
+    Builtin.close();
+    Lookups.clear();
+    Holding = false;
     Win = 0;
 }
 
-bool CX11InputContext::makeFontSet()
+bool CX11InputContext::serverInUse() const
 {
-    if (FontSet)
-        return true;
-    // A font set belongs to the locale it was made in: the user's, as the method.
-    CUserLocaleScope userLocale;
-    char** missing = 0;
-    int missingCount = 0;
-    char* defaultString = 0;
-    FontSet = XCreateFontSet(Dpy, PreeditFontNames, &missing, &missingCount, &defaultString);
-    // Charsets without a font only show as blanks in the server's window.
-    if (missing)
-        XFreeStringList(missing);
-    return FontSet != 0;
+    return Session && SessionActive && !Stalled;
 }
 
-bool CX11InputContext::openMethod()
+bool CX11InputContext::isOpen() const
 {
+    return ServerSelection != None ? serverInUse() : Builtin.isOpen();
+}
+
+void CX11InputContext::openBuiltin()
+{
+    if (Builtin.hasMethod() || !Dpy)
+        return;
     // The method's encoding is the locale in force when it opens: the
-    // user's, the same one the pump decodes commits in.
+    // user's, the same one commits are decoded in.
     CUserLocaleScope userLocale;
-    if (!XSupportsLocale())
-        return false;
-    XSetLocaleModifiers("");
-    Method = XOpenIM(Dpy, 0, 0, 0);
-    if (!Method)
+    XSetLocaleModifiers(BuiltinNamesNoServer ? "" : "@im=none");
+    if (Builtin.openMethod(Dpy, Win))
     {
-        // The server XMODIFIERS names is not running: Xlib's built-in method
-        // still gives compose sequences and keys mapped to any character.
-        XSetLocaleModifiers("@im=none");
-        Method = XOpenIM(Dpy, 0, 0, 0);
+        Builtin.makeFontSet(Dpy);
+        if (!Builtin.createContext(Focused, HaveSpot ? &Spot : 0))
+            Builtin.close();
     }
-    if (!Method)
-        return false;
-
-    XIMCallback destroyed;
-    destroyed.client_data = (XPointer)this;
-    destroyed.callback = (XIMProc)onMethodDestroyed;
-    XSetIMValues(Method, XNDestroyCallback, &destroyed, (char*)0);
-    return true;
+    selectEvents();
 }
 
-bool CX11InputContext::createContext()
+void CX11InputContext::closeBuiltin()
 {
-    XIMStyles* styles = 0;
-    if (XGetIMValues(Method, XNQueryInputStyle, &styles, (char*)0) || !styles)
-        return false;
-    bool position = false, root = false, none = false;
-    for (unsigned short i = 0; i < styles->count_styles; ++i)
-    {
-        const XIMStyle s = styles->supported_styles[i];
-        position |= s == (XIMPreeditPosition | XIMStatusNothing);
-        root |= s == (XIMPreeditNothing | XIMStatusNothing);
-        none |= s == (XIMPreeditNone | XIMStatusNone);
-    }
-    XFree(styles);
-
-    // Composition at the text cursor where the server can do it; else in
-    // the server's own window; else keys pass through the method untouched.
-    // The cursor-following style is refused without a font set, even by
-    // servers that draw with fonts of their own.
-    if (position && makeFontSet())
-    {
-        XVaNestedList preedit =
-            XVaCreateNestedList(0, XNSpotLocation, &Spot, XNFontSet, FontSet, (char*)0);
-        Context =
-            XCreateIC(Method, XNInputStyle, XIMPreeditPosition | XIMStatusNothing, XNClientWindow,
-                      Win, XNFocusWindow, Win, XNPreeditAttributes, preedit, (char*)0);
-        XFree(preedit);
-    }
-    if (!Context && root)
-        Context = XCreateIC(Method, XNInputStyle, XIMPreeditNothing | XIMStatusNothing,
-                            XNClientWindow, Win, XNFocusWindow, Win, (char*)0);
-    if (!Context && none)
-        Context = XCreateIC(Method, XNInputStyle, XIMPreeditNone | XIMStatusNone, XNClientWindow,
-                            Win, XNFocusWindow, Win, (char*)0);
-    if (!Context)
-        return false;
-
-    long filterEvents = 0;
-    XGetICValues(Context, XNFilterEvents, &filterEvents, (char*)0);
-    XSelectInput(Dpy, Win, WindowEvents | filterEvents);
-    if (HaveSpot)
-        setSpotLocation(Spot.x, Spot.y);
-    if (Focused)
-        XSetICFocus(Context);
-    return true;
+    Builtin.close();
+    selectEvents();
 }
 
-void CX11InputContext::watchForServer(bool watch)
+void CX11InputContext::selectEvents()
 {
-    if (watch == WatchingForServer || !Dpy)
-        return;
-    // Xlib watches for a server of the locale and modifiers in force now:
-    // the user's, as when the method was opened.
-    CUserLocaleScope userLocale;
-    XSetLocaleModifiers("");
-    if (watch)
-        XRegisterIMInstantiateCallback(Dpy, 0, 0, 0, (XIDProc)onServerAvailable, (XPointer)this);
-    else
-        XUnregisterIMInstantiateCallback(Dpy, 0, 0, 0, (XIDProc)onServerAvailable, (XPointer)this);
-    WatchingForServer = watch;
+    if (Dpy)
+        XSelectInput(Dpy, Win, WindowEvents | (Builtin.isOpen() ? Builtin.getFilterEvents() : 0));
 }
 
-void CX11InputContext::onMethodDestroyed(XIM, XPointer self, XPointer)
+void CX11InputContext::onBuiltinDestroyed(void* self)
 {
-    // Xlib has freed the method and its contexts already: forget them, and
-    // open again when a server comes back.
+    // Only a server Xlib picked itself goes away; its own method stays.
     CX11InputContext* context = (CX11InputContext*)self;
-    context->Context = 0;
-    context->Method = 0;
-    XSelectInput(context->Dpy, context->Win, context->WindowEvents);
-    context->watchForServer(true);
+    context->BuiltinDestroyed = true;
 }
 
-void CX11InputContext::onServerAvailable(Display*, XPointer self, XPointer)
+void CX11InputContext::startSession(Window owner)
 {
-    CX11InputContext* context = (CX11InputContext*)self;
-    if (context->Context)
-        return;
-    if (context->openMethod() && context->createContext())
     {
-        context->watchForServer(false);
+        // XOpenIM and the font set read the locale and modifiers in force as
+        // they begin, on the session's thread; the wait is bounded.
+        CUserLocaleScope userLocale;
+        XSetLocaleModifiers("");
+        Session = CX11ServerSession::start(DisplayString(Dpy), Win, Focused, HaveSpot ? &Spot : 0);
+        if (!Session)
+            return;
+        SessionOwner = owner;
+        SessionActive = false;
+        Stalled = false;
+        Generation = 0;
+        Session->waitUntilOpened(OpenTimeoutMs);
+    }
+    takeSessionResults();
+}
+
+void CX11InputContext::dropSession(u32 timeoutMs)
+{
+    CX11ServerSession* session = Session;
+    Session = 0;
+    SessionActive = false;
+    Stalled = false;
+    session->stop(timeoutMs);
+    if (Dpy)
+    {
+        openBuiltin();
+        releaseHeldKey();
+    }
+}
+
+void CX11InputContext::takeSessionResults()
+{
+    CX11ServerSession::SResult result;
+    while (Session && Session->takeResult(result))
+    {
+        const bool current = result.Generation == Generation && !Stalled;
+        switch (result.Type)
+        {
+        case CX11ServerSession::ER_READY:
+            SessionActive = true;
+            closeBuiltin();
+            break;
+        case CX11ServerSession::ER_FAILED:
+            dropSession(0);
+            NextWatch = readPlatformClock() + RetryAfterRefusalMs;
+            break;
+        case CX11ServerSession::ER_GONE:
+            dropSession(0);
+            break;
+        case CX11ServerSession::ER_RECOVERED:
+            if (Stalled && result.Generation == Generation)
+            {
+                Stalled = false;
+                closeBuiltin();
+            }
+            break;
+        case CX11ServerSession::ER_LOOKUP:
+            if (current)
+            {
+                SKeyLookup lookup;
+                lookup.Event = result.Lookup.Event;
+                lookup.Event.display = Dpy;
+                lookup.Release = result.Lookup.Release;
+                lookup.FromMethod = true;
+                lookup.LookupStatus = result.Lookup.LookupStatus;
+                lookup.Keysym = result.Lookup.Keysym;
+                // A character the locale cannot write is shown as its
+                // replacement mark rather than taking the rest with it.
+                if (!result.Lookup.Utf8.empty())
+                    utf8ToWideForUserLocale(result.Lookup.Utf8, lookup.Text);
+                Lookups.push_back(lookup);
+            }
+            break;
+        case CX11ServerSession::ER_KEY_DONE:
+            if (current && Holding && result.Key == HeldKey)
+                Holding = false;
+            break;
+        }
+    }
+}
+
+void CX11InputContext::update()
+{
+    if (!Dpy)
+        return;
+    takeSessionResults();
+    if (BuiltinDestroyed)
+    {
+        BuiltinDestroyed = false;
+        BuiltinNamesNoServer = false;
+        openBuiltin();
+    }
+    const u32 now = readPlatformClock();
+    if (serverInUse() &&
+        (Session->getBusyMs(now) > StallTimeoutMs || (Holding && now - HeldSince > StallTimeoutMs)))
+        stall();
+    watchServer(now);
+}
+
+void CX11InputContext::stall()
+{
+    // The thread stays where Xlib keeps it; the next thing it does once
+    // the server answers is to start afresh.
+    Stalled = true;
+    Generation = Session->markStalled();
+    openBuiltin();
+    releaseHeldKey();
+}
+
+void CX11InputContext::releaseHeldKey()
+{
+    if (!Holding)
+        return;
+    Holding = false;
+    // The built-in method had no context when the window filtered it.
+    XEvent event;
+    event.xkey = HeldEvent;
+    if (!XFilterEvent(&event, None))
+        lookupLocally(event.xkey);
+}
+
+void CX11InputContext::watchServer(u32 now)
+{
+    if (ServerSelection == None || serverInUse() || isLater(NextWatch, now))
+        return;
+    NextWatch = now + WatchIntervalMs;
+    // The X server answers this itself, whatever the input-method server does.
+    const Window owner = XGetSelectionOwner(Dpy, ServerSelection);
+    // A server that went away while silent never answers its thread.
+    if (Session && owner != SessionOwner)
+        dropSession(0);
+    if (!Session && owner != None)
+        startSession(owner);
+}
+
+void CX11InputContext::submitKey(const XKeyEvent& event)
+{
+    if (serverInUse())
+    {
+        Holding = true;
+        HeldEvent = event;
+        HeldSince = readPlatformClock();
+        HeldKey = Session->submitKey(event);
         return;
     }
-    if (context->Method)
-        XCloseIM(context->Method);
-    context->Method = 0;
+    lookupLocally(event);
+}
+
+void CX11InputContext::lookupLocally(const XKeyEvent& event)
+{
+    SKeyLookup lookup;
+    lookup.Event = event;
+    lookup.Release = event.type == KeyRelease;
+    lookup.FromMethod = false;
+    lookup.LookupStatus = XLookupNone;
+    lookup.Keysym = NoSymbol;
+    if (!lookup.Release && Builtin.isOpen())
+    {
+        std::string utf8;
+        Builtin.lookup(lookup.Event, utf8, lookup.Keysym, lookup.LookupStatus);
+        lookup.FromMethod = true;
+        if (!utf8.empty())
+            utf8ToWideForUserLocale(utf8, lookup.Text);
+    }
+    else if (!lookup.Release)
+    {
+        // Without a method Xlib's text is Latin-1 whatever the locale, so
+        // only the keysym is passed on; its character is known anyway.
+        char ignored[32];
+        XLookupString(&lookup.Event, ignored, sizeof(ignored), &lookup.Keysym, 0);
+        lookup.LookupStatus = lookup.Keysym != NoSymbol ? XLookupKeySym : XLookupNone;
+    }
+    Lookups.push_back(lookup);
+}
+
+bool CX11InputContext::nextLookup(SKeyLookup& lookup)
+{
+    if (Lookups.empty())
+        return false;
+    lookup = Lookups.front();
+    Lookups.pop_front();
+    return true;
 }
 
 void CX11InputContext::setFocus(bool focused)
 {
     Focused = focused;
-    if (!Context)
-        return;
-    if (focused)
-        XSetICFocus(Context);
-    else
-        XUnsetICFocus(Context);
-}
-
-const core::stringw& CX11InputContext::lookup(XKeyEvent& event, KeySym& keysym, int& status)
-{
-    keysym = NoSymbol;
-    Text = "";
-    if (!Context)
-    {
-        // Without a method Xlib's text is Latin-1 whatever the locale, so
-        // only the keysym is passed on; its character is known anyway.
-        XLookupString(&event, Buffer.pointer(), (int)Buffer.size(), &keysym, 0);
-        status = keysym != NoSymbol ? XLookupKeySym : XLookupNone;
-        return Text;
-    }
-    // UTF-8 whatever the locale, decoded here: Xlib cannot turn
-    // every commit into the locale's encoding itself (fcitx5's compound text
-    // carries a UTF-8 segment that an EUC-JP locale refuses), and a commit it
-    // fails to convert is gone, so it must never be asked to.
-    Status lookupStatus = 0;
-    s32 size = Xutf8LookupString(Context, &event, Buffer.pointer(), (int)Buffer.size(), &keysym,
-                                 &lookupStatus);
-    if (lookupStatus == XBufferOverflow)
-    {
-        // The same event again returns the same commit: only the room was short.
-        Buffer.set_used((u32)size + 1);
-        size = Xutf8LookupString(Context, &event, Buffer.pointer(), (int)Buffer.size(), &keysym,
-                                 &lookupStatus);
-    }
-    status = lookupStatus;
-    if (status != XLookupChars && status != XLookupBoth)
-        return Text;
-    // A character the locale cannot write is shown as its replacement mark
-    // rather than taking the rest of the commit with it.
-    utf8ToWideForUserLocale(std::string(Buffer.pointer(), (size_t)size), Text);
-    return Text;
+    Builtin.setFocus(focused);
+    if (Session)
+        Session->setFocus(focused);
 }
 
 void CX11InputContext::setSpotLocation(s32 x, s32 y)
 {
+    // Boxes place the spot on every layout; the server hears of changes.
+    const bool changed = !HaveSpot || Spot.x != (short)x || Spot.y != (short)y;
     HaveSpot = true;
     Spot.x = (short)x;
     Spot.y = (short)y;
-    if (!Context)
-        return;
-    XVaNestedList preedit = XVaCreateNestedList(0, XNSpotLocation, &Spot, (char*)0);
-    XSetICValues(Context, XNPreeditAttributes, preedit, (char*)0);
-    XFree(preedit);
+    Builtin.setSpotLocation(Spot);
+    if (Session && changed)
+        Session->setSpotLocation(Spot);
 }
 
 void CX11InputContext::reset()
 {
-    if (!Context)
-        return;
     // A new context: what was being composed in the old one can no longer
     // reach any box, whatever the server does with it, and fcitx5 and uim
     // start every context with composing off. None of the servers tried
     // (fcitx5, IBus, uim) acts on XNPreeditState or on a reset for that.
     // IBus keeps Anthy's mode in its engine, shared by all programs, where
     // no client can reach it.
-    XDestroyIC(Context);
-    Context = 0;
-    if (createContext())
-        return;
-    // The server took the old context but refuses a new one: plain keys
-    // until a server comes again.
-    XCloseIM(Method);
-    Method = 0;
-    XSelectInput(Dpy, Win, WindowEvents);
-    watchForServer(true);
+    if (Session && SessionActive)
+        Session->reset();
+    if (Builtin.isOpen() && !Builtin.recreateContext(Focused, HaveSpot ? &Spot : 0))
+        closeBuiltin();
+}
+
+bool CX11InputContext::queryStyle(unsigned long& style)
+{
+    if (serverInUse())
+        return Session->queryStyle(style, QueryTimeoutMs);
+    return Builtin.queryStyle(style);
 }
 
 } // end namespace x11

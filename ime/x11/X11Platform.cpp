@@ -3,7 +3,10 @@
 // would have done for a window whose events it does not read:
 //   the window      CX11DeviceWindow makes it and reads its events;
 //                   CX11WindowKeeper ties it to the engine device's life.
-//   keys and text   CX11InputContext (the user's X input method),
+//   keys and text   CX11InputContext (the user's X input method: Xlib's
+//                   built-in one on the window's connection, a server's in
+//                   CX11ServerSession, on a connection and thread of its
+//                   own, both through CX11MethodContext),
 //                   X11KeyMap (keysyms to engine keys and characters).
 //   the pointer     CX11PointerTranslator (buttons, motion, wheel, clicks).
 //   the clipboard   CX11Clipboard (the CLIPBOARD selection with other X

@@ -80,7 +80,14 @@ unsigned long getDeviceWindowId()
 
 bool hasInputContext()
 {
-    return inputContext() != 0;
+    ime::x11::CX11DeviceWindow* window = ime::x11::getDeviceWindow();
+    return window && window->getInputContext().isOpen();
+}
+
+bool isWaitingForInputMethod()
+{
+    ime::x11::CX11DeviceWindow* window = ime::x11::getDeviceWindow();
+    return window && window->getInputContext().isWaitingForServer();
 }
 
 bool getInputContextSpotLocation(s32& x, s32& y)
@@ -102,12 +109,8 @@ bool getInputContextSpotLocation(s32& x, s32& y)
 
 bool getInputContextStyle(unsigned long& style)
 {
-    XIC context = inputContext();
-    XIMStyle answer = 0;
-    if (!context || XGetICValues(context, XNInputStyle, &answer, (char*)0))
-        return false;
-    style = answer;
-    return true;
+    ime::x11::CX11DeviceWindow* window = ime::x11::getDeviceWindow();
+    return window && window->getInputContext().queryStyle(style);
 }
 
 } // namespace x11

@@ -32,6 +32,10 @@ unsigned long getDeviceWindowId();
 //! Whether an input context of the user's input method is open on that window.
 bool hasInputContext();
 
+//! Whether a key is with the input-method server and later events wait
+//! for its answer.
+bool isWaitingForInputMethod();
+
 //! The spot location the input context holds, read back from it. False
 //! without an input context. (IBus 1.5.27's XIM server dies of this query.)
 bool getInputContextSpotLocation(irr::s32& x, irr::s32& y);

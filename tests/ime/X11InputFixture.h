@@ -108,7 +108,7 @@ protected:
     }
 
     //! Runs the frames it takes for everything sent to arrive: until no new
-    //! event came for a while.
+    //! event came for a while, and no key is with the server.
     void settle()
     {
         size_t seen = Device->Posted.size();
@@ -116,6 +116,8 @@ protected:
         {
             frame();
             usleep(5000);
+            if (testsupport::x11::isWaitingForInputMethod())
+                quiet = 0;
             if (Device->Posted.size() != seen)
             {
                 seen = Device->Posted.size();

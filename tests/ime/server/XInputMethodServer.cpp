@@ -182,6 +182,18 @@ void XInputMethodServer::stop()
     Pid = 0;
 }
 
+void XInputMethodServer::pause()
+{
+    if (Pid > 0)
+        kill(-Pid, SIGSTOP);
+}
+
+void XInputMethodServer::resume()
+{
+    if (Pid > 0)
+        kill(-Pid, SIGCONT);
+}
+
 bool XInputMethodServer::restart(const std::function<void()>& whileAway)
 {
     stop();
@@ -292,6 +304,41 @@ bool XInputMethodServer::announced()
     const bool owned = XGetSelectionOwner(dpy, name) != None;
     XCloseDisplay(dpy);
     return owned;
+}
+
+namespace
+{
+int countViewable(Display* dpy, Window parent, Window besides)
+{
+    Window root = 0, up = 0;
+    Window* children = 0;
+    unsigned int count = 0;
+    int viewable = 0;
+    // A window may go while it is looked at.
+    if (!XQueryTree(dpy, parent, &root, &up, &children, &count))
+        return 0;
+    for (unsigned int i = 0; i < count; ++i)
+    {
+        XWindowAttributes attributes;
+        if (children[i] != besides && XGetWindowAttributes(dpy, children[i], &attributes) &&
+            attributes.map_state == IsViewable)
+            ++viewable;
+        viewable += countViewable(dpy, children[i], besides);
+    }
+    if (children)
+        XFree(children);
+    return viewable;
+}
+} // namespace
+
+int XInputMethodServer::countMappedWindowsBesides(unsigned long window)
+{
+    Display* dpy = XOpenDisplay(0);
+    if (!dpy)
+        return 0;
+    const int viewable = countViewable(dpy, DefaultRootWindow(dpy), window);
+    XCloseDisplay(dpy);
+    return viewable;
 }
 
 void XInputMethodServer::attachFocusedClient()

@@ -33,6 +33,13 @@ public:
     //! Ends the server the way a crash would, then starts it again; returns
     //! whether it came back.
     bool restart(const std::function<void()>& whileAway);
+    //! Stops the server as a debugger or SIGSTOP would: it neither answers
+    //! nor goes away, until resume.
+    void pause();
+    void resume();
+    //! Windows shown on the display, at any depth, other than the given
+    //! one: the servers show a composition in a window of their own.
+    static int countMappedWindowsBesides(unsigned long window);
     //! The xdotool key that switches Japanese input on and off.
     const char* toggleKey() const;
     //! Whether a new input context starts with composing off. IBus keeps
