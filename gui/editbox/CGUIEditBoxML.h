@@ -185,7 +185,8 @@ protected:
     \return Index in Text of the character under the point, or of the end
     of the line under it; from 0 to the size of Text. */
     s32 getCursorPos(s32 x, s32 y);
-    //! Moves the input method's composition window next to the cursor.
+    //! Moves the input method's composition window next to the cursor: in
+    //! a box with lines, to the cursor's place on its own line.
     void setCompositionWindowPos();
 
     //! True when the text is laid out through BrokenLines. A password box
@@ -260,7 +261,8 @@ private:
     //! measuring word by word or the text before the cursor on every key
     //! reuses one allocation instead of making a string each time.
     core::array<wchar_t> MeasureScratch;
-    //! Width of Text before CursorPos as calculateScrollPos last measured it
+    //! Width of the cursor's shown line before CursorPos (the whole shown
+    //! text in a single-line box) as calculateScrollPos last measured it
     //! with PrefixWidthFont; only good while CursorPos equals PrefixWidthCursor
     //! and the font is the same, and dropped by every calculateScrollPos.
     IGUIFont* PrefixWidthFont = 0;
