@@ -24,7 +24,7 @@ const char* const PreeditFontNames =
 
 CX11InputContext::CX11InputContext()
     : Dpy(0), Win(0), WindowEvents(0), Method(0), Context(0), FontSet(0), Focused(false),
-      WatchingForServer(false), HaveSpot(false)
+      WatchingForServer(false), HaveSpot(false), InlineWanted(false)
 {
     Spot.x = 0;
     Spot.y = 0;
@@ -55,6 +55,7 @@ bool CX11InputContext::open(Display* display, Window window, long windowEvents)
 void CX11InputContext::close()
 {
     watchForServer(false);
+    Preedit.clear();
     if (Context)
         XDestroyIC(Context);
     Context = 0;
@@ -116,9 +117,12 @@ bool CX11InputContext::createContext()
     if (XGetIMValues(Method, XNQueryInputStyle, &styles, (char*)0) || !styles)
         return false;
     bool position = false, root = false, none = false;
+    XIMStyle callbacks = 0;
     for (unsigned short i = 0; i < styles->count_styles; ++i)
     {
         const XIMStyle s = styles->supported_styles[i];
+        if (!callbacks && CX11PreeditCallbacks::isCallbacksStyle(s))
+            callbacks = s;
         position |= s == (XIMPreeditPosition | XIMStatusNothing);
         root |= s == (XIMPreeditNothing | XIMStatusNothing);
         none |= s == (XIMPreeditNone | XIMStatusNone);
@@ -129,7 +133,10 @@ bool CX11InputContext::createContext()
     // the server's own window; else keys pass through the method untouched.
     // The cursor-following style is refused without a font set, even by
     // servers that draw with fonts of their own.
-    if (position && makeFontSet())
+    // The box draws the composition itself where the server lets it.
+    if (InlineWanted && callbacks)
+        Context = Preedit.createContext(Method, Win, callbacks);
+    if (!Context && position && makeFontSet())
     {
         XVaNestedList preedit =
             XVaCreateNestedList(0, XNSpotLocation, &Spot, XNFontSet, FontSet, (char*)0);
@@ -179,6 +186,7 @@ void CX11InputContext::onMethodDestroyed(XIM, XPointer self, XPointer)
     CX11InputContext* context = (CX11InputContext*)self;
     context->Context = 0;
     context->Method = 0;
+    context->Preedit.clear();
     XSelectInput(context->Dpy, context->Win, context->WindowEvents);
     context->watchForServer(true);
 }
@@ -256,8 +264,18 @@ void CX11InputContext::setSpotLocation(s32 x, s32 y)
     XFree(preedit);
 }
 
+void CX11InputContext::setInlineComposition(bool wanted)
+{
+    if (wanted == InlineWanted)
+        return;
+    InlineWanted = wanted;
+    reset();
+}
+
 void CX11InputContext::reset()
 {
+    // The old context's composition can no longer be committed anywhere.
+    Preedit.clear();
     if (!Context)
         return;
     // A new context: what was being composed in the old one can no longer

@@ -1,6 +1,8 @@
 #ifndef IME_X11_C_X11_INPUT_CONTEXT_H_INCLUDED
 #define IME_X11_C_X11_INPUT_CONTEXT_H_INCLUDED
 
+#include "ime/x11/CX11PreeditCallbacks.h"
+
 #include <irrlicht.h>
 
 #include <X11/Xlib.h>
@@ -49,6 +51,11 @@ public:
     //! context that is created later.
     void setSpotLocation(s32 x, s32 y);
 
+    //! Asks for the callbacks style, where the box draws the composition,
+    //! when the server offers it; else, or when not wanted, for the styles
+    //! in the usual order. A change makes a new context.
+    void setInlineComposition(bool wanted);
+
     //! Ends a composition in progress without committing it and starts a
     //! new context, which switches composing off with servers that keep it
     //! per context.
@@ -75,6 +82,8 @@ private:
     bool WatchingForServer;
     bool HaveSpot;
     XPoint Spot;
+    bool InlineWanted;
+    CX11PreeditCallbacks Preedit;
     core::array<c8> Buffer;
     //! The last lookup's text.
     core::stringw Text;

@@ -1,0 +1,62 @@
+#ifndef IME_X11_C_X11_PREEDIT_CALLBACKS_H_INCLUDED
+#define IME_X11_C_X11_PREEDIT_CALLBACKS_H_INCLUDED
+
+#include "ime/InputMethodPlatform.h"
+
+#include <irrlicht.h>
+
+#include <X11/Xlib.h>
+
+namespace irr
+{
+namespace ime
+{
+namespace x11
+{
+
+//! The callbacks style of an input context (XIMPreeditCallbacks): the server
+//! draws nothing of the composition itself and tells the client, through
+//! start, draw, caret and done callbacks, what it would show. The text is
+//! kept here as the draw callbacks change it and handed to the platform
+//! layer (publishComposition), whose pump tells the focused box.
+class CX11PreeditCallbacks
+{
+public:
+    CX11PreeditCallbacks();
+
+    //! Whether a style the server offers is one this class can serve.
+    static bool isCallbacksStyle(XIMStyle style);
+
+    //! Creates an input context of the callbacks style on the window, or
+    //! returns null when the server refuses it. The context reports to this
+    //! object, which must outlive it.
+    XIC createContext(XIM method, Window window, XIMStyle style);
+
+    //! Forgets the composition: its context is gone, or composing ended.
+    void clear();
+
+private:
+    CX11PreeditCallbacks(const CX11PreeditCallbacks&);
+    CX11PreeditCallbacks& operator=(const CX11PreeditCallbacks&);
+
+    static int onStart(XIC context, XPointer self, XPointer unused);
+    static void onDone(XIC context, XPointer self, XPointer unused);
+    static void onDraw(XIC context, XPointer self, XIMPreeditDrawCallbackStruct* draw);
+    static void onCaret(XIC context, XPointer self, XIMPreeditCaretCallbackStruct* caret);
+
+    void applyDraw(const XIMPreeditDrawCallbackStruct& draw);
+    void moveCaret(XIMPreeditCaretCallbackStruct& caret);
+    void publish();
+
+    XICCallback Start;
+    XIMCallback Done;
+    XIMCallback Draw;
+    XIMCallback Caret;
+    SComposition Composition;
+};
+
+} // end namespace x11
+} // end namespace ime
+} // end namespace irr
+
+#endif
