@@ -55,7 +55,7 @@ bool CX11InputContext::open(Display* display, Window window, long windowEvents)
 void CX11InputContext::close()
 {
     watchForServer(false);
-    Preedit.clear();
+    Preedit.forgetContext();
     if (Context)
         XDestroyIC(Context);
     Context = 0;
@@ -186,7 +186,7 @@ void CX11InputContext::onMethodDestroyed(XIM, XPointer self, XPointer)
     CX11InputContext* context = (CX11InputContext*)self;
     context->Context = 0;
     context->Method = 0;
-    context->Preedit.clear();
+    context->Preedit.forgetContext();
     XSelectInput(context->Dpy, context->Win, context->WindowEvents);
     context->watchForServer(true);
 }
@@ -257,7 +257,9 @@ void CX11InputContext::setSpotLocation(s32 x, s32 y)
     HaveSpot = true;
     Spot.x = (short)x;
     Spot.y = (short)y;
-    if (!Context)
+    // uim-xim stops composing for a context of the callbacks style that is
+    // told a spot; such a server places its windows itself.
+    if (!Context || Preedit.ownsContext(Context))
         return;
     XVaNestedList preedit = XVaCreateNestedList(0, XNSpotLocation, &Spot, (char*)0);
     XSetICValues(Context, XNPreeditAttributes, preedit, (char*)0);
@@ -275,7 +277,7 @@ void CX11InputContext::setInlineComposition(bool wanted)
 void CX11InputContext::reset()
 {
     // The old context's composition can no longer be committed anywhere.
-    Preedit.clear();
+    Preedit.forgetContext();
     if (!Context)
         return;
     // A new context: what was being composed in the old one can no longer

@@ -53,6 +53,7 @@ CX11PreeditCallbacks::CX11PreeditCallbacks()
     Caret.client_data = (XPointer)this;
     Caret.callback = (XIMProc)(void (*)(void))onCaret;
     Composition.Caret = 0;
+    Context = 0;
 }
 
 bool CX11PreeditCallbacks::isCallbacksStyle(XIMStyle style)
@@ -69,6 +70,7 @@ XIC CX11PreeditCallbacks::createContext(XIM method, Window window, XIMStyle styl
     XIC context = XCreateIC(method, XNInputStyle, style, XNClientWindow, window, XNFocusWindow,
                             window, XNPreeditAttributes, preedit, (char*)0);
     XFree(preedit);
+    Context = context;
     return context;
 }
 
@@ -80,6 +82,12 @@ void CX11PreeditCallbacks::clear()
     Composition.Marks.clear();
     Composition.Caret = 0;
     publish();
+}
+
+void CX11PreeditCallbacks::forgetContext()
+{
+    Context = 0;
+    clear();
 }
 
 int CX11PreeditCallbacks::onStart(XIC, XPointer self, XPointer)
@@ -135,10 +143,14 @@ void CX11PreeditCallbacks::applyDraw(const XIMPreeditDrawCallbackStruct& draw)
         changedMarks.reallocate(changed.size());
         for (s32 i = 0; i < first; ++i)
             changedMarks.push_back(marks[i]);
+        // uim-xim gives one feedback for the whole text: the last one given
+        // stands for the characters without one.
+        u8 mark = ECM_INPUT;
         for (u32 i = 0; i < inserted.size(); ++i)
         {
-            const bool given = draw.text->feedback && i < draw.text->length;
-            changedMarks.push_back(given ? markOf(draw.text->feedback[i]) : (u8)ECM_INPUT);
+            if (draw.text->feedback && i < draw.text->length)
+                mark = markOf(draw.text->feedback[i]);
+            changedMarks.push_back(mark);
         }
         for (s32 i = first + length; i < size; ++i)
             changedMarks.push_back(marks[i]);

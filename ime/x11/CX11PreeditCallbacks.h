@@ -32,8 +32,13 @@ public:
     //! object, which must outlive it.
     XIC createContext(XIM method, Window window, XIMStyle style);
 
-    //! Forgets the composition: its context is gone, or composing ended.
+    //! Whether context is the last one createContext made.
+    bool ownsContext(XIC context) const { return context && context == Context; }
+
+    //! Forgets the composition: composing ended.
     void clear();
+    //! Forgets the context and its composition: the context is gone.
+    void forgetContext();
 
 private:
     CX11PreeditCallbacks(const CX11PreeditCallbacks&);
@@ -53,6 +58,8 @@ private:
     XIMCallback Draw;
     XIMCallback Caret;
     SComposition Composition;
+    //! The context made last; only compared, it may be gone.
+    XIC Context;
 };
 
 } // end namespace x11
