@@ -122,9 +122,11 @@ void CGUIEditBoxML::setCompositionWindowPos()
             measured ? PrefixWidth
                      : (s32)font->getDimension(BrokenLines[cursorLine].subString(0, column).c_str())
                            .Width;
+        // At the line's foot: servers stand their text on the point, or open
+        // their window below it, so the line itself stays in view.
         setTextRect(cursorLine);
         ime::setCompositionWindowPos(CurrentTextRect.UpperLeftCorner.X + w,
-                                     CurrentTextRect.UpperLeftCorner.Y);
+                                     CurrentTextRect.LowerRightCorner.Y);
         return;
     }
     const s32 w = measured ? PrefixWidth : getShownPrefixWidth(font, CursorPos);

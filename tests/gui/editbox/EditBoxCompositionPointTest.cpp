@@ -54,8 +54,8 @@ protected:
         return 100 + 3 + widthOf(Font, before.c_str());
     }
 
-    //! The point of a box with lines: the cursor's line rectangle, scrolled
-    //! as it is shown, moved right by that line's text before the cursor.
+    //! The point of a box with lines: the foot of the cursor's line as it is
+    //! shown, scrolled, moved right by that line's text before the cursor.
     core::position2d<s32> expectedOnLine(TestEditBox* b)
     {
         const s32 line = b->getLineFromPos(b->CursorPos);
@@ -64,7 +64,7 @@ protected:
         const core::stringw before = b->BrokenLines[line].subString(0, column);
         return core::position2d<s32>(b->CurrentTextRect.UpperLeftCorner.X +
                                          widthOf(Font, before.c_str()),
-                                     b->CurrentTextRect.UpperLeftCorner.Y);
+                                     b->CurrentTextRect.LowerRightCorner.Y);
     }
 
     testsupport::ScopedAppDevice App;
@@ -92,10 +92,10 @@ TEST_F(EditBoxCompositionPoint, BoxesWithLinesPlaceItOnTheCursorsLine)
         EXPECT_EQ(point(), expectedOnLine(b));
         b->OnEvent(keyEvent(KEY_UP));
         EXPECT_EQ(point(), expectedOnLine(b));
-        // Each line up is one line height higher, from the first line's top.
-        EXPECT_EQ(point().Y, b->FrameRect.UpperLeftCorner.Y);
-        b->OnEvent(keyEvent(KEY_DOWN));
+        // At the foot of each line, from the first line's.
         EXPECT_EQ(point().Y, b->FrameRect.UpperLeftCorner.Y + lineHeight);
+        b->OnEvent(keyEvent(KEY_DOWN));
+        EXPECT_EQ(point().Y, b->FrameRect.UpperLeftCorner.Y + 2 * lineHeight);
         b->remove();
     }
 }
@@ -115,8 +115,8 @@ TEST_F(EditBoxCompositionPoint, AScrolledBoxWithLinesPlacesItWhereTheLineIsShown
     EXPECT_EQ(point(), expectedOnLine(b));
     // The cursor is shown inside the box, and so is the point.
     EXPECT_LE(point().X, 200);
-    EXPECT_LT(point().Y, 100);
-    EXPECT_GE(point().Y, 50);
+    EXPECT_LE(point().Y, 100);
+    EXPECT_GT(point().Y, 50);
 }
 
 TEST_F(EditBoxCompositionPoint, SingleLineFollowsTheCursorWithAndWithoutAutoScroll)

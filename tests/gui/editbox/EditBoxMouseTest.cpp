@@ -203,7 +203,7 @@ TEST_F(EditBoxMouse, CompositionWindowWaitsForTheReleaseOfADrag)
     ASSERT_TRUE(testsupport::x11::getCompositionWindowPos(px, py));
     b->setTextRect(0);
     EXPECT_EQ(px, 20 + 3 + widthOf(Font, L"fi"));
-    EXPECT_EQ(py, b->CurrentTextRect.UpperLeftCorner.Y);
+    EXPECT_EQ(py, b->CurrentTextRect.LowerRightCorner.Y);
 
     mouse(b, EMIE_MOUSE_MOVED, xOf(b, 2, 3), yOf(b, 2));
     ASSERT_EQ(b->CursorPos, 16);
@@ -217,7 +217,7 @@ TEST_F(EditBoxMouse, CompositionWindowWaitsForTheReleaseOfADrag)
     testsupport::x11::getCompositionWindowPos(px, py);
     b->setTextRect(2);
     EXPECT_EQ(px, 20 + 3 + widthOf(Font, L"thir"));
-    EXPECT_EQ(py, b->CurrentTextRect.UpperLeftCorner.Y);
+    EXPECT_EQ(py, b->CurrentTextRect.LowerRightCorner.Y);
 }
 
 } // namespace

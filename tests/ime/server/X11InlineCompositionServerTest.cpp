@@ -3,6 +3,7 @@
 #include "gui/font/CGUITTFont.h"
 #include "ime/X11InputFixture.h"
 #include "ime/server/XInputMethodServer.h"
+#include "support/XWindowProbe.h"
 
 using namespace x11test;
 using testsupport::XInputMethodServer;
@@ -136,5 +137,51 @@ TEST_P(X11InlineCompositionServer, TheReadingIsDrawnInTheBoxAndOnlyTheCommitEnte
 
 INSTANTIATE_TEST_SUITE_P(Servers, X11InlineCompositionServer,
                          ::testing::Values("uim ja_JP.UTF-8", "ibus ja_JP.UTF-8"));
+
+//! uim-xim draws a box's composition in a window of its own where the box
+//! has none, with its text on the spot.
+class X11CompositionWindowServer : public X11InlineCompositionServer
+{
+};
+
+TEST_P(X11CompositionWindowServer, OpensNextToTheCursorOnTheSecondLineOfAMultiLineBox)
+{
+    gui::CGUIEditBoxML* box = addBox(core::rect<s32>(100, 200, 500, 300));
+    box->setMultiLine(true);
+    box->setTextAlignment(gui::EGUIA_UPPERLEFT, gui::EGUIA_UPPERLEFT);
+    clickInto(box);
+    ASSERT_TRUE(composeInto(box));
+    const wchar_t* longLine = L"a rather long first line of text";
+    box->setText((std::wstring(longLine) + L"\nab").c_str());
+    send({"key", "ctrl+End"});
+    s32 spotX = 0, spotY = 0;
+    ASSERT_TRUE(testsupport::x11::getCompositionWindowPos(spotX, spotY));
+    gui::IGUIFont* font = Device->getGUIEnvironment()->getSkin()->getFont();
+    const s32 lineHeight = (s32)font->getDimension(L"|").Height;
+    EXPECT_LT(spotX, 100 + (s32)font->getDimension(longLine).Width);
+    EXPECT_GT(spotY, 200 + lineHeight);
+    EXPECT_LE(spotY, 200 + 3 * lineHeight);
+
+    // uim-xim stands the reading on the spot, in a window of its own over
+    // ours: what changes on the screen right of the cursor, above the foot
+    // of its line, is that window (the box draws nothing there).
+    testsupport::XWindowProbe probe;
+    auto look = [&] { return probe.capture(Window, spotX + 1, spotY - 12, 24, 8); };
+    const std::vector<unsigned long> before = look();
+    type("ka");
+    auto changed = [&]
+    {
+        const std::vector<unsigned long> now = look();
+        size_t count = 0;
+        for (size_t i = 0; i < now.size() && i < before.size(); ++i)
+            count += now[i] != before[i];
+        return count;
+    };
+    EXPECT_TRUE(pumpUntil([&] { return changed() > 20; }))
+        << "nothing of uim-xim's window next to the cursor";
+    EXPECT_EQ(std::wstring(longLine) + L"\nab", text(box));
+}
+
+INSTANTIATE_TEST_SUITE_P(Servers, X11CompositionWindowServer, ::testing::Values("uim ja_JP.UTF-8"));
 
 } // namespace
