@@ -130,8 +130,9 @@ void CX11PreeditCallbacks::applyDraw(const XIMPreeditDrawCallbackStruct& draw)
     const bool hasString = draw.text && textOf(*draw.text, inserted);
     if (draw.text && !hasString && draw.text->feedback)
     {
-        // Feedback only, for the characters from chg_first on.
-        for (u32 i = 0; i < draw.text->length && first + (s32)i < size; ++i)
+        // Feedback only, for the characters changed.
+        const s32 count = core::max_((s32)draw.text->length, length);
+        for (s32 i = 0; i < count && first + i < size; ++i)
             marks[first + i] = markOf(draw.text->feedback[i]);
     }
     else
@@ -143,15 +144,12 @@ void CX11PreeditCallbacks::applyDraw(const XIMPreeditDrawCallbackStruct& draw)
         changedMarks.reallocate(changed.size());
         for (s32 i = 0; i < first; ++i)
             changedMarks.push_back(marks[i]);
-        // uim-xim gives one feedback for the whole text: the last one given
-        // stands for the characters without one.
-        u8 mark = ECM_INPUT;
+        // The protocol carries one feedback per character, and Xlib hands
+        // them all on; its length field is not to be trusted for them (it
+        // says 1 for uim-xim's every text).
         for (u32 i = 0; i < inserted.size(); ++i)
-        {
-            if (draw.text->feedback && i < draw.text->length)
-                mark = markOf(draw.text->feedback[i]);
-            changedMarks.push_back(mark);
-        }
+            changedMarks.push_back(draw.text->feedback ? markOf(draw.text->feedback[i])
+                                                       : (u8)ECM_INPUT);
         for (s32 i = first + length; i < size; ++i)
             changedMarks.push_back(marks[i]);
         text = changed;
