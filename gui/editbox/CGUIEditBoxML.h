@@ -338,8 +338,9 @@ private:
     //! Takes the platform's composition, when the box shows it.
     void takeComposition();
     void dropComposition();
-    //! Scrolls to the cursor, or to the composition's caret, and places the
-    //! window of the input method.
+    //! Scrolls to the cursor and places the composition window there, or,
+    //! while a composition is shown, scrolls to its caret and places the
+    //! candidate window at its clause.
     void placeAfterChange();
     void setCandidateWindowPos(s32 compositionStart);
     core::rect<s32> getCharacterRect(IGUIFont* font, s32 index, s32 length);

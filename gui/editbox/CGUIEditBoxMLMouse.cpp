@@ -37,8 +37,7 @@ bool CGUIEditBoxML::processMouse(const SEvent& event)
             MouseSelecting = true;
             SelectionEnd = CursorPos;
         }
-        calculateScrollPos();
-        setCompositionWindowPos();
+        placeAfterChange();
         return true;
 
     case EMIE_LMOUSE_LEFT_UP:
@@ -48,8 +47,7 @@ bool CGUIEditBoxML::processMouse(const SEvent& event)
         if (MouseSelecting)
             SelectionEnd = CursorPos;
         MouseSelecting = false;
-        calculateScrollPos();
-        setCompositionWindowPos();
+        placeAfterChange();
         return true;
 
     case EMIE_MOUSE_MOVED:
