@@ -144,6 +144,7 @@ bool CGUIEditBoxML::isAutoScrollEnabled() const
 void CGUIEditBoxML::setPasswordBox(bool passwordBox, wchar_t passwordChar)
 {
     PasswordBox = passwordBox;
+    tellInlineWish();
     if (passwordBox)
     {
         dropComposition();

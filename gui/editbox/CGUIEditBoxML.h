@@ -334,6 +334,8 @@ private:
 
     struct SComposedLayout;
     bool wantsInlineComposition() const;
+    //! Tells the platform whether the box, when focused, draws the composition.
+    void tellInlineWish();
     bool hasComposition() const;
     //! Takes the platform's composition, when the box shows it.
     void takeComposition();

@@ -76,10 +76,21 @@ void CGUIEditBoxML::setInlineComposition(bool enable)
     if (InlineComposition == enable)
         return;
     InlineComposition = enable;
-    if (Environment && Environment->hasFocus(this))
-        ime::setInlineComposition(wantsInlineComposition());
     if (!enable)
+    {
         dropComposition();
+        if (Environment && Environment->hasFocus(this))
+            ime::setInlineComposition(false);
+    }
+    tellInlineWish();
+}
+
+// Only a focused box speaks for the input method; the others say so when
+// the focus comes.
+void CGUIEditBoxML::tellInlineWish()
+{
+    if (InlineComposition && Environment && Environment->hasFocus(this))
+        ime::setInlineComposition(wantsInlineComposition());
 }
 
 bool CGUIEditBoxML::isInlineCompositionEnabled() const

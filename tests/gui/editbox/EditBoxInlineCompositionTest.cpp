@@ -187,8 +187,10 @@ TEST_F(EditBoxInlineComposition, OffByDefaultAndDroppedByFocusLossEscapeOrAPassw
     frame();
     EXPECT_FALSE(drewReading());
 
-    // A password box never shows what is composed.
+    // A password box never shows what is composed, and leaves it to the
+    // input method's own window.
     other->setPasswordBox(true);
+    EXPECT_FALSE(testsupport::x11::getInlineCompositionWish());
     compose(Reading, 0, 4);
     frame();
     EXPECT_TRUE(Spy->find(L"****"));
