@@ -5,6 +5,7 @@
 // Options:
 //   --font PATH        the TrueType font (default: Debian's IPA Gothic)
 //   --frames N         ends after N frames (default: runs until closed)
+//   --seconds S        ends after S seconds
 //   --screenshot FILE  writes the last frame to FILE (PNG) before ending
 #include <mojiban.h>
 #include <irrlicht.h>
@@ -22,6 +23,7 @@ struct SOptions
 {
     const char* FontPath = "/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf";
     long Frames = -1;
+    long Seconds = -1;
     const char* Screenshot = nullptr;
 };
 
@@ -33,6 +35,8 @@ bool parseOptions(int argc, char** argv, SOptions& options)
             options.FontPath = argv[i + 1];
         else if (!strcmp(argv[i], "--frames"))
             options.Frames = strtol(argv[i + 1], nullptr, 10);
+        else if (!strcmp(argv[i], "--seconds"))
+            options.Seconds = strtol(argv[i + 1], nullptr, 10);
         else if (!strcmp(argv[i], "--screenshot"))
             options.Screenshot = argv[i + 1];
         else
@@ -126,7 +130,8 @@ int main(int argc, char** argv)
     SOptions options;
     if (!parseOptions(argc, argv, options))
     {
-        fprintf(stderr, "usage: %s [--font PATH] [--frames N] [--screenshot FILE]\n", argv[0]);
+        fprintf(stderr, "usage: %s [--font PATH] [--frames N] [--seconds S] [--screenshot FILE]\n",
+                argv[0]);
         return 2;
     }
 
@@ -154,10 +159,12 @@ int main(int argc, char** argv)
         new gui::CGUIEditBoxML(env, L"ここに入力・在这里输入・여기에 입력", env->getRootGUIElement(),
                                core::rect<s32>(20, 420, 620, 456));
     box->setOverrideFont(font);
+    box->setInlineComposition(true); // the reading is drawn in the box itself
     env->setFocus(box);
     box->drop(); // the root element keeps it
 
     CIrrInputMethod* pump = new CIrrInputMethod(device);
+    const u32 start = ime::getTickCount();
     for (long frame = 0; pump->run(); ++frame)
     {
         driver->beginScene(true, true, video::SColor(255, 20, 30, 80));
@@ -165,7 +172,10 @@ int main(int argc, char** argv)
         drawLabels(font);
         env->drawAll();
         driver->endScene();
-        if (options.Frames >= 0 && frame + 1 >= options.Frames)
+        const bool framesDone = options.Frames >= 0 && frame + 1 >= options.Frames;
+        const bool timeDone =
+            options.Seconds >= 0 && ime::getTickCount() - start >= (u32)options.Seconds * 1000u;
+        if (framesDone || timeDone)
         {
             if (options.Screenshot)
                 saveScreenshot(driver, options.Screenshot);

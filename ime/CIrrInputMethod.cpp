@@ -39,6 +39,10 @@ bool CIrrInputMethod::run()
             if (message.HasResultString && Device && ime::isWindowActive(Device))
                 postCommittedString(message);
             break;
+        case ime::EPMT_IME_PREEDIT:
+            if (Device)
+                postCompositionChange();
+            break;
         case ime::EPMT_QUIT:
             // Keep draining: what is already queued still reaches the engine.
             quit = true;
@@ -77,6 +81,24 @@ void CIrrInputMethod::postCommittedString(const ime::SPlatformMessage& message)
     if (ime::userLocaleToWide(bytes, characters))
         postCharacters(characters.c_str(), characters.size());
     delete[] bytes;
+}
+
+// The GUI environment hands user events to no element, so the focused one,
+// the box whose composition it is, gets the event from here when the
+// program's receiver did not take it. It only says that the composition
+// changed; the box reads it, so an event seen twice changes nothing.
+void CIrrInputMethod::postCompositionChange()
+{
+    SEvent event = {};
+    event.EventType = EET_USER_EVENT;
+    event.UserEvent.UserData1 = ime::CompositionChangedEvent;
+    event.UserEvent.UserData2 = 0;
+    if (Device->postEventFromUser(event))
+        return;
+    gui::IGUIEnvironment* gui = Device->getGUIEnvironment();
+    gui::IGUIElement* focus = gui ? gui->getFocus() : 0;
+    if (focus)
+        focus->OnEvent(event);
 }
 
 void CIrrInputMethod::postCharacters(const wchar_t* characters, u32 count)

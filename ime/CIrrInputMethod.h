@@ -11,7 +11,8 @@ namespace irr
 //! The per-frame message pump of the main loop. It takes the place of the
 //! device's own run: it advances the engine timer, lets the window system's
 //! messages reach the engine, and turns every string the input method commits
-//! into one KEY_ACCEPT key event per character. It is the one that posts to
+//! into one KEY_ACCEPT key event per character, and tells the focused element
+//! when the composition it draws changed. It is the one that posts to
 //! the engine: the platform layer (ime/InputMethodPlatform.h) only says what
 //! each window-system message means.
 class CIrrInputMethod : public virtual IReferenceCounted
@@ -40,6 +41,7 @@ protected:
 private:
     void postCommittedString(const ime::SPlatformMessage& message);
     void postCharacters(const wchar_t* characters, u32 count);
+    void postCompositionChange();
 
     IrrlichtDevice* Device;
 };

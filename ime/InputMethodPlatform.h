@@ -20,8 +20,40 @@ enum E_PLATFORM_MESSAGE_TYPE
     //! A key or pointer event of the window that the engine does not read
     //! itself, translated into an engine event (SPlatformMessage::Event) for
     //! the pump to post.
-    EPMT_INPUT_EVENT
+    EPMT_INPUT_EVENT,
+    //! The text being composed changed (getComposition); only while the
+    //! focused box asked for inline composition (setInlineComposition). The
+    //! pump tells the engine with a CompositionChangedEvent.
+    EPMT_IME_PREEDIT
 };
+
+//! How a character of the composition is marked, as the input method says.
+enum E_COMPOSITION_MARK
+{
+    //! Typed or converted, not the clause being converted: underlined.
+    ECM_INPUT = 0,
+    //! The clause being converted, marked with a thick underline.
+    ECM_TARGET_UNDERLINED,
+    //! The clause being converted, shown inverted.
+    ECM_TARGET_INVERTED
+};
+
+//! The text the input method is composing, not yet committed.
+struct SComposition
+{
+    core::stringw Text;
+    //! An E_COMPOSITION_MARK for each character of Text.
+    core::array<u8> Marks;
+    //! Where the input method's caret stands: 0 to the size of Text.
+    s32 Caret;
+};
+
+//! UserData1 of the engine user event (EET_USER_EVENT) with which the pump
+//! tells the engine that the composition changed: the focused element reads
+//! it with getComposition. The pump posts it with postEventFromUser and,
+//! since the GUI environment hands user events to no element, gives it to
+//! the focused element itself when nothing consumed it. UserData2 is 0.
+const s32 CompositionChangedEvent = 0x4d4a4350;
 
 struct SPlatformMessage
 {
@@ -81,6 +113,22 @@ void setCompositionWindowPos(s32 x, s32 y);
 
 //! Switches the input method of the focused window off.
 void closeInputMethod();
+
+//! Whether the focused edit box draws the composition itself. When it does
+//! and the platform and the input method can, the input method shows no
+//! composition window, and every change of the composition arrives as an
+//! EPMT_IME_PREEDIT message; the commit comes as before. The edit box says
+//! so when it gains the focus and when it loses it. Off at start.
+void setInlineComposition(bool wanted);
+
+//! The composition as it stands now; empty without one, or without inline
+//! composition. Valid until the next peekAndDispatchMessage.
+const SComposition& getComposition();
+
+//! Places the input method's candidate window at the clause being
+//! converted, given as its screen rectangle in client-area pixels (the
+//! line's full height): below it, or above where the screen ends.
+void setCandidateWindowPos(const core::rect<s32>& clause);
 
 //! Milliseconds from an arbitrary origin; wraps around at 2^32.
 u32 getTickCount();

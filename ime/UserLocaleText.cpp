@@ -1,6 +1,7 @@
 #include "ime/UserLocaleText.h"
 
 #include <climits>
+#include <clocale>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
@@ -142,6 +143,26 @@ bool userLocaleToWide(const c8* text, core::stringw& wide)
     wide = buffer.data();
     return true;
 }
+
+#ifndef _WIN32
+bool userLocaleToWideOnThisThread(const c8* text, core::stringw& wide)
+{
+    // The environment's locale, as CUserLocaleScope sets it; made once.
+    static const locale_t user = newlocale(LC_ALL_MASK, "", (locale_t)0);
+    if (!user)
+        return false;
+    const size_t bytes = strlen(text);
+    std::vector<wchar_t> buffer(bytes + 1, 0);
+    const locale_t previous = uselocale(user);
+    const size_t count = mbstowcs(buffer.data(), text, bytes);
+    uselocale(previous);
+    if (count == ConversionFailed)
+        return false;
+    buffer[count] = 0;
+    wide = buffer.data();
+    return true;
+}
+#endif
 
 bool wideToUserLocale(const core::stringw& text, std::string& bytes)
 {

@@ -24,6 +24,13 @@ namespace ime
 //! half a text would be worse than none.
 bool userLocaleToWide(const c8* text, core::stringw& wide);
 
+#ifndef _WIN32
+//! As userLocaleToWide, but safe on any thread: the user's locale is put in
+//! force for the calling thread alone (uselocale), where switching the
+//! process's locale would change it under the program's other threads.
+bool userLocaleToWideOnThisThread(const c8* text, core::stringw& wide);
+#endif
+
 //! Wide text as multibyte text of the user's locale. False when the locale
 //! cannot write some character.
 bool wideToUserLocale(const core::stringw& text, std::string& bytes);

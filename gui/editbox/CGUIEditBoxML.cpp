@@ -17,8 +17,9 @@ CGUIEditBoxML::CGUIEditBoxML(IGUIEnvironment* environment, const wchar_t* text, 
       BlinkStartTime(ime::getTickCount()), CursorPos(0), HScrollPos(0), VScrollPos(0), MaxChars(0),
       WordWrap(false), MultiLine(false), AutoScroll(true), PasswordBox(false), PasswordChar(L'*'),
       HTextAlign(EGUIA_UPPERLEFT), VTextAlign(EGUIA_CENTER), CollapsePairsPending(true),
-      FocusJustGained(false)
+      InlineComposition(false), FocusJustGained(false)
 {
+    Composition.Caret = 0;
     Text = text;
 
     // The platform may put its own clipboard in front of the engine's, so
@@ -143,8 +144,10 @@ bool CGUIEditBoxML::isAutoScrollEnabled() const
 void CGUIEditBoxML::setPasswordBox(bool passwordBox, wchar_t passwordChar)
 {
     PasswordBox = passwordBox;
+    tellInlineWish();
     if (passwordBox)
     {
+        dropComposition();
         PasswordChar = passwordChar;
         setMultiLine(false);
         setWordWrap(false);
@@ -221,14 +224,31 @@ bool CGUIEditBoxML::OnEvent(const SEvent& event)
     {
     case EET_GUI_EVENT:
         if (event.GUIEvent.EventType == EGET_ELEMENT_FOCUSED && event.GUIEvent.Caller == this)
+        {
             FocusJustGained = true;
+            if (wantsInlineComposition())
+                ime::setInlineComposition(true);
+        }
         if (event.GUIEvent.EventType == EGET_ELEMENT_FOCUS_LOST && event.GUIEvent.Caller == this)
         {
             FocusJustGained = false;
             MouseSelecting = false;
             SelectionStart = 0;
             SelectionEnd = 0;
+            // What was being composed here never reaches any box.
+            if (InlineComposition)
+            {
+                dropComposition();
+                ime::setInlineComposition(false);
+            }
             ime::closeInputMethod();
+        }
+        break;
+    case EET_USER_EVENT:
+        if (event.UserEvent.UserData1 == ime::CompositionChangedEvent && wantsInlineComposition())
+        {
+            takeComposition();
+            return true;
         }
         break;
     case EET_MOUSE_INPUT_EVENT:

@@ -1,6 +1,8 @@
 #ifndef GUI_EDITBOX_C_GUI_EDIT_BOX_ML_H_INCLUDED
 #define GUI_EDITBOX_C_GUI_EDIT_BOX_ML_H_INCLUDED
 
+#include "ime/InputMethodPlatform.h"
+
 #include <irrlicht.h>
 
 namespace irr
@@ -135,6 +137,19 @@ public:
     //! \return The character limit; 0 for none.
     virtual u32 getMax() const;
 
+    //! Draws the text the input method composes inside the box, or leaves
+    //! it to the input method's own window (the default).
+    /** While on and the box has the focus, the composition stands at the
+    cursor as if inserted, underlined, the clause being converted marked as
+    the input method says and its caret shown as the cursor, and the
+    candidate window is placed at that clause. It never enters the text:
+    the commit does, as before. Where the platform or the input method
+    cannot give the composition, its own window shows it as before. A
+    password box never shows it. */
+    void setInlineComposition(bool enable);
+    //! \return True when the box draws the composition itself.
+    bool isInlineCompositionEnabled() const;
+
     //! Writes the box's properties, then the element's own attributes.
     /** Keys: OverrideColorEnabled, OverrideColor, MaxChars, WordWrap,
     MultiLine, AutoScroll, PasswordBox, PasswordChar, HTextAlign,
@@ -185,7 +200,8 @@ protected:
     \return Index in Text of the character under the point, or of the end
     of the line under it; from 0 to the size of Text. */
     s32 getCursorPos(s32 x, s32 y);
-    //! Moves the input method's composition window next to the cursor.
+    //! Moves the input method's composition window next to the cursor: in
+    //! a box with lines, to the cursor's place on its own line.
     void setCompositionWindowPos();
 
     //! True when the text is laid out through BrokenLines. A password box
@@ -250,6 +266,10 @@ protected:
     //! are still to be collapsed by the next break. Pairs that editing forms
     //! later are two breaks the user made and stay.
     bool CollapsePairsPending;
+    //! The composition is drawn in the box (setInlineComposition).
+    bool InlineComposition;
+    //! The composition shown, as the platform last gave it; empty when none.
+    ime::SComposition Composition;
     //! The environment has just moved the focus here and no input reached
     //! the box since. The engine focuses a pressed element before the press
     //! reaches it, so such a press is the one that focused the box.
@@ -260,7 +280,8 @@ private:
     //! measuring word by word or the text before the cursor on every key
     //! reuses one allocation instead of making a string each time.
     core::array<wchar_t> MeasureScratch;
-    //! Width of Text before CursorPos as calculateScrollPos last measured it
+    //! Width of the cursor's shown line before CursorPos (the whole shown
+    //! text in a single-line box) as calculateScrollPos last measured it
     //! with PrefixWidthFont; only good while CursorPos equals PrefixWidthCursor
     //! and the font is the same, and dropped by every calculateScrollPos.
     IGUIFont* PrefixWidthFont = 0;
@@ -310,6 +331,24 @@ private:
     const core::stringw& getShownText();
     //! Width of the first length characters of getShownText.
     s32 getShownPrefixWidth(IGUIFont* font, s32 length);
+
+    struct SComposedLayout;
+    bool wantsInlineComposition() const;
+    //! Tells the platform whether the box, when focused, draws the composition.
+    void tellInlineWish();
+    bool hasComposition() const;
+    //! Takes the platform's composition, when the box shows it.
+    void takeComposition();
+    void dropComposition();
+    //! Scrolls to the cursor and places the composition window there, or,
+    //! while a composition is shown, scrolls to its caret and places the
+    //! candidate window at its clause.
+    void placeAfterChange();
+    void setCandidateWindowPos(s32 compositionStart);
+    core::rect<s32> getCharacterRect(IGUIFont* font, s32 index, s32 length);
+    void drawComposed(IGUISkin* skin, IGUIFont* font, bool focus, const core::rect<s32>& clip);
+    void drawCompositionMarks(IGUISkin* skin, IGUIFont* font, s32 start,
+                              const core::rect<s32>& clip);
 };
 
 } // end namespace gui

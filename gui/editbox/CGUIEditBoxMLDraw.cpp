@@ -69,6 +69,11 @@ void CGUIEditBoxML::draw()
     if (PasswordBox)
         updatePasswordMask();
 
+    if (hasComposition())
+    {
+        drawComposed(skin, font, focus, clip);
+        return;
+    }
     if (Text.size())
         drawTextLines(skin, font, focus, clip);
     if (focus && isCursorBlinkVisible())

@@ -12,6 +12,13 @@ bool CGUIEditBoxML::processKey(const SEvent& event)
     FocusJustGained = false;
     if (!event.KeyInput.PressedDown)
         return false;
+    // An Escape the input method let through ends what the box shows of a
+    // composition; the key still goes on to the parent.
+    if (event.KeyInput.Key == KEY_ESCAPE && hasComposition())
+    {
+        dropComposition();
+        placeAfterChange();
+    }
 
     bool rebreak = false;
     if (event.KeyInput.Control)
@@ -24,8 +31,7 @@ bool CGUIEditBoxML::processKey(const SEvent& event)
 
     if (rebreak)
         breakText();
-    calculateScrollPos();
-    setCompositionWindowPos();
+    placeAfterChange();
     return true;
 }
 

@@ -354,14 +354,12 @@ void CGUIEditBoxML::calculateScrollPos()
         const s32 prefixWidth =
             useLine ? (s32)font->getDimension(text.subString(0, column).c_str()).Width
                     : getShownPrefixWidth(font, column);
-        // Measured over the shown text, this is the width the composition
-        // window is placed by, so it is handed over rather than measured twice.
-        if (!useLine)
-        {
-            PrefixWidthFont = font;
-            PrefixWidthCursor = CursorPos;
-            PrefixWidth = prefixWidth;
-        }
+        // The width of the cursor's line before the cursor, as shown, is the
+        // one the composition window is placed by, so it is handed over
+        // rather than measured twice.
+        PrefixWidthFont = font;
+        PrefixWidthCursor = CursorPos;
+        PrefixWidth = prefixWidth;
         const s32 cStart = CurrentTextRect.UpperLeftCorner.X + HScrollPos + prefixWidth;
         const s32 cEnd = cStart + (s32)font->getDimension(L"_ ").Width;
 

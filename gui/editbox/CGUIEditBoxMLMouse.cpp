@@ -37,8 +37,7 @@ bool CGUIEditBoxML::processMouse(const SEvent& event)
             MouseSelecting = true;
             SelectionEnd = CursorPos;
         }
-        calculateScrollPos();
-        setCompositionWindowPos();
+        placeAfterChange();
         return true;
 
     case EMIE_LMOUSE_LEFT_UP:
@@ -48,8 +47,7 @@ bool CGUIEditBoxML::processMouse(const SEvent& event)
         if (MouseSelecting)
             SelectionEnd = CursorPos;
         MouseSelecting = false;
-        calculateScrollPos();
-        setCompositionWindowPos();
+        placeAfterChange();
         return true;
 
     case EMIE_MOUSE_MOVED:
@@ -100,16 +98,35 @@ s32 CGUIEditBoxML::getCursorPos(s32 x, s32 y)
 }
 
 // The point follows the cursor as shown: a horizontally scrolled box moves
-// it left by the scrolled pixels.
+// it left by the scrolled pixels. A box with lines places it on the
+// cursor's own line, measuring only that line's text before the cursor:
+// the width of everything before the cursor sent the server's window to
+// the right of the longest line above, and the box's bottom edge below the
+// line the user types on.
 void CGUIEditBoxML::setCompositionWindowPos()
 {
     IGUIFont* font = getActiveFont();
     if (!font)
         return;
-    // A single-line box has just measured this very prefix to scroll; the
-    // hand-over is taken once, so a later call cannot read a stale width.
+    // The scrolling has just measured this very prefix; the hand-over is
+    // taken once, so a later call cannot read a stale width.
     const bool measured = PrefixWidthFont == font && PrefixWidthCursor == CursorPos;
     PrefixWidthFont = 0;
+    const s32 cursorLine = getLineFromPos(CursorPos);
+    if (hasLineLayout() && cursorLine >= 0 && cursorLine < (s32)BrokenLines.size())
+    {
+        const s32 column = CursorPos - BrokenLineStarts[cursorLine];
+        const s32 w =
+            measured ? PrefixWidth
+                     : (s32)font->getDimension(BrokenLines[cursorLine].subString(0, column).c_str())
+                           .Width;
+        // At the line's foot: servers stand their text on the point, or open
+        // their window below it, so the line itself stays in view.
+        setTextRect(cursorLine);
+        ime::setCompositionWindowPos(CurrentTextRect.UpperLeftCorner.X + w,
+                                     CurrentTextRect.LowerRightCorner.Y);
+        return;
+    }
     const s32 w = measured ? PrefixWidth : getShownPrefixWidth(font, CursorPos);
     const s32 h = (s32)font->getDimension(L"|").Height;
     const s32 x = AbsoluteRect.UpperLeftCorner.X + (Border ? 3 : 0) + w - HScrollPos;

@@ -1,5 +1,7 @@
 #include "ime/win32/CWin32CommitCatcher.h"
 
+#include "ime/win32/CWin32Composition.h"
+
 #include <imm.h>
 
 namespace irr
@@ -14,7 +16,14 @@ namespace
 // Every engine window has the same procedure (its class's), so one saved
 // pointer serves all of them.
 WNDPROC EngineProcedure = 0;
-core::array<core::stringc> Pending;
+// Commits and changes of the composition in the order they came, so that
+// a box sees a syllable committed and the next one begun as they were.
+struct SPendingEntry
+{
+    bool IsComposition;
+    core::stringc Result;
+};
+core::array<SPendingEntry> Pending;
 
 // What a message says about the committed text; the rest (the composition
 // still being typed) is the engine's business.
@@ -60,9 +69,23 @@ bool CWin32CommitCatcher::takePending(core::stringc& result)
 {
     if (Pending.empty())
         return false;
-    result = Pending[0];
+    const bool isResult = !Pending[0].IsComposition;
+    if (isResult)
+        result = Pending[0].Result;
     Pending.erase(0);
-    return true;
+    return isResult;
+}
+
+bool CWin32CommitCatcher::isCompositionChangePending()
+{
+    return !Pending.empty() && Pending[0].IsComposition;
+}
+
+void CWin32CommitCatcher::queueCompositionChange()
+{
+    SPendingEntry entry;
+    entry.IsComposition = true;
+    Pending.push_back(entry);
 }
 
 void CWin32CommitCatcher::clear()
@@ -78,8 +101,34 @@ LRESULT CALLBACK CWin32CommitCatcher::windowProcedure(HWND window, UINT message,
         catchResult();
         // A message that was only the result has been handled in full.
         lParam &= ~ResultFlags;
-        if (!lParam)
+        if (!lParam && !CWin32Composition::isInline())
             return 0;
+    }
+    // The box draws the composition: the system's composition window
+    // neither opens nor shows it, and the message's composition part ends here.
+    if (CWin32Composition::isInline())
+    {
+        switch (message)
+        {
+        case WM_IME_SETCONTEXT:
+            lParam &= ~(LPARAM)ISC_SHOWUICOMPOSITIONWINDOW;
+            break;
+        case WM_IME_STARTCOMPOSITION:
+            return 0;
+        case WM_IME_COMPOSITION:
+            if (CWin32Composition::read(lParam))
+                queueCompositionChange();
+            lParam &= ~CWin32Composition::CompositionFlags;
+            if (!lParam)
+                return 0;
+            break;
+        case WM_IME_ENDCOMPOSITION:
+            if (CWin32Composition::clear())
+                queueCompositionChange();
+            break;
+        default:
+            break;
+        }
     }
     return callEngine(window, message, wParam, lParam);
 }
@@ -96,7 +145,12 @@ void CWin32CommitCatcher::catchResult()
         c8* bytes = new c8[length];
         const LONG read = ImmGetCompositionStringA(context, GCS_RESULTSTR, bytes, (DWORD)length);
         if (read > 0)
-            Pending.push_back(core::stringc(bytes, (u32)(read < length ? read : length)));
+        {
+            SPendingEntry entry;
+            entry.IsComposition = false;
+            entry.Result = core::stringc(bytes, (u32)(read < length ? read : length));
+            Pending.push_back(entry);
+        }
         delete[] bytes;
     }
     ImmReleaseContext(focus, context);

@@ -30,11 +30,16 @@ public:
     //! is not one of this thread's.
     static bool install(HWND window);
 
-    //! Whether a caught string waits for the pump.
+    //! Whether a caught string, or a change of the composition, waits for
+    //! the pump.
     static bool hasPending();
-    //! Moves the oldest caught string into result: multibyte text in the
-    //! user's code page, as the input method gave it.
+    //! Takes the oldest of them: true for a string, moved into result as
+    //! multibyte text in the user's code page, as the input method gave it;
+    //! false for a change of the composition (or nothing), which
+    //! CWin32Composition holds.
     static bool takePending(core::stringc& result);
+    //! Whether the oldest waiting entry is a change of the composition.
+    static bool isCompositionChangePending();
     //! Forgets every caught string (a new device starts clean).
     static void clear();
 
@@ -42,6 +47,7 @@ private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
     static void catchResult();
+    static void queueCompositionChange();
 };
 
 } // end namespace win32

@@ -1,6 +1,7 @@
 #include "ime/InputMethodPlatform.h"
 #include "ime/PlatformClock.h"
 #include "ime/win32/CWin32CommitCatcher.h"
+#include "ime/win32/CWin32Composition.h"
 #include "ime/win32/Win32InputMethodBackend.h"
 
 #include <windows.h>
@@ -34,7 +35,8 @@ BOOL CALLBACK findEngineWindow(HWND window, LPARAM found)
 
 void describeCommit(SPlatformMessage& message)
 {
-    message.Type = EPMT_IME_COMPOSITION;
+    const bool change = win32::CWin32CommitCatcher::isCompositionChangePending();
+    message.Type = change ? EPMT_IME_PREEDIT : EPMT_IME_COMPOSITION;
     message.HasResultString = win32::CWin32CommitCatcher::takePending(CurrentResult);
 }
 } // namespace
@@ -59,6 +61,7 @@ IrrlichtDevice* createDevice(video::E_DRIVER_TYPE driverType,
     parameters.EventReceiver = receiver;
     IrrlichtDevice* device = createDeviceEx(parameters);
     win32::CWin32CommitCatcher::clear();
+    win32::CWin32Composition::clear();
     CurrentResult = "";
     DeviceWindow = 0;
     // The engine made its window on this thread and keeps it to itself;
@@ -146,6 +149,36 @@ void setCompositionWindowPos(s32 x, s32 y)
     form.ptCurrentPos.x = x;
     form.ptCurrentPos.y = y;
     ImmSetCompositionWindow(context, &form);
+    ImmReleaseContext(window, context);
+}
+
+void setInlineComposition(bool wanted)
+{
+    win32::CWin32Composition::setInline(wanted);
+}
+
+const SComposition& getComposition()
+{
+    return win32::CWin32Composition::get();
+}
+
+// Excluding the clause's rectangle lets the system open the window below
+// the line, or above it where the screen ends.
+void setCandidateWindowPos(const core::rect<s32>& clause)
+{
+    HWND window = GetFocus();
+    HIMC context = ImmGetContext(window);
+    CANDIDATEFORM form;
+    ZeroMemory(&form, sizeof(form));
+    form.dwIndex = 0;
+    form.dwStyle = CFS_EXCLUDE;
+    form.ptCurrentPos.x = clause.UpperLeftCorner.X;
+    form.ptCurrentPos.y = clause.LowerRightCorner.Y;
+    form.rcArea.left = clause.UpperLeftCorner.X;
+    form.rcArea.top = clause.UpperLeftCorner.Y;
+    form.rcArea.right = clause.LowerRightCorner.X;
+    form.rcArea.bottom = clause.LowerRightCorner.Y;
+    ImmSetCandidateWindow(context, &form);
     ImmReleaseContext(window, context);
 }
 

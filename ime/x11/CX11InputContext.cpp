@@ -4,6 +4,7 @@
 #include "ime/PlatformClock.h"
 #include "ime/UserLocaleText.h"
 #include "ime/x11/CX11ServerSession.h"
+#include "ime/x11/X11BackendInternals.h"
 
 #include <X11/Xutil.h>
 
@@ -45,7 +46,7 @@ CX11InputContext::CX11InputContext()
     : Dpy(0), Win(0), WindowEvents(0), BuiltinNamesNoServer(false), BuiltinDestroyed(false),
       ServerSelection(None), Session(0), SessionOwner(None), SessionActive(false), Stalled(false),
       Generation(0), NextWatch(0), Holding(false), HeldKey(0), HeldSince(0), HeldEvent(),
-      Focused(false), HaveSpot(false)
+      Focused(false), HaveSpot(false), InlineWanted(false)
 {
     Spot.x = 0;
     Spot.y = 0;
@@ -158,7 +159,8 @@ void CX11InputContext::startSession(Window owner)
         // they begin, on the session's thread; the wait is bounded.
         CUserLocaleScope userLocale;
         XSetLocaleModifiers("");
-        Session = CX11ServerSession::start(DisplayString(Dpy), Win, Focused, HaveSpot ? &Spot : 0);
+        Session = CX11ServerSession::start(DisplayString(Dpy), Win, Focused, HaveSpot ? &Spot : 0,
+                                           InlineWanted);
         if (!Session)
             return;
         SessionOwner = owner;
@@ -177,6 +179,7 @@ void CX11InputContext::dropSession(u32 timeoutMs)
     SessionActive = false;
     Stalled = false;
     session->stop(timeoutMs);
+    dropComposition();
     if (Dpy)
     {
         openBuiltin();
@@ -231,6 +234,10 @@ void CX11InputContext::takeSessionResults()
             if (current && Holding && result.Key == HeldKey)
                 Holding = false;
             break;
+        case CX11ServerSession::ER_COMPOSITION:
+            if (current)
+                publishComposition(result.Composition);
+            break;
         }
     }
 }
@@ -259,6 +266,8 @@ void CX11InputContext::stall()
     // the server answers is to start afresh.
     Stalled = true;
     Generation = Session->markStalled();
+    // The server's composition of that time is gone with its context.
+    dropComposition();
     openBuiltin();
     releaseHeldKey();
 }
@@ -356,6 +365,24 @@ void CX11InputContext::setSpotLocation(s32 x, s32 y)
     Builtin.setSpotLocation(Spot);
     if (Session && changed)
         Session->setSpotLocation(Spot);
+}
+
+void CX11InputContext::setInlineComposition(bool wanted)
+{
+    if (wanted == InlineWanted)
+        return;
+    InlineWanted = wanted;
+    Builtin.setInlineComposition(wanted);
+    if (Session)
+        Session->setInlineComposition(wanted);
+    if (Builtin.isOpen() && !Builtin.recreateContext(Focused, HaveSpot ? &Spot : 0))
+        closeBuiltin();
+}
+
+void CX11InputContext::dropComposition()
+{
+    if (!getComposition().Text.empty())
+        publishComposition(SComposition());
 }
 
 void CX11InputContext::reset()

@@ -55,6 +55,10 @@ public:
     //! Where composed text is shown, in window pixels. Remembered for a
     //! context that is created later.
     void setSpotLocation(s32 x, s32 y);
+    //! Asks for the callbacks style, where the box draws the composition,
+    //! when the server offers it; else, or when not wanted, for the styles
+    //! in the usual order. A change makes a new context.
+    void setInlineComposition(bool wanted);
     //! Ends a composition in progress without committing it and starts a
     //! new context, which switches composing off with servers that keep it
     //! per context.
@@ -88,6 +92,7 @@ private:
     void releaseHeldKey();
     void watchServer(u32 now);
     void lookupLocally(const XKeyEvent& event);
+    void dropComposition();
     bool serverInUse() const;
     static void onBuiltinDestroyed(void* self);
 
@@ -115,6 +120,7 @@ private:
     bool Focused;
     bool HaveSpot;
     XPoint Spot;
+    bool InlineWanted;
 };
 
 } // end namespace x11

@@ -26,7 +26,7 @@ const XIMStyle NoneStyle = XIMPreeditNone | XIMStatusNone;
 
 CX11MethodContext::CX11MethodContext()
     : Dpy(0), Win(0), Method(0), Context(0), FontSet(0), FilterEvents(0), DestroyedHandler(0),
-      DestroyedData(0)
+      DestroyedData(0), InlineWanted(false)
 {
     Buffer.set_used(InitialBufferSize);
 }
@@ -79,9 +79,12 @@ bool CX11MethodContext::createContext(bool focused, const XPoint* spot)
     if (!Method || XGetIMValues(Method, XNQueryInputStyle, &styles, (char*)0) || !styles)
         return false;
     bool position = false, root = false, none = false;
+    XIMStyle callbacks = 0;
     for (unsigned short i = 0; i < styles->count_styles; ++i)
     {
         const XIMStyle s = styles->supported_styles[i];
+        if (!callbacks && CX11PreeditCallbacks::isCallbacksStyle(s))
+            callbacks = s;
         position |= s == PositionStyle;
         root |= s == RootStyle;
         none |= s == NoneStyle;
@@ -92,8 +95,11 @@ bool CX11MethodContext::createContext(bool focused, const XPoint* spot)
     // the server's own window; else keys pass through the method untouched.
     // The cursor-following style is refused without a font set, even by
     // servers that draw with fonts of their own.
+    // The box draws the composition itself where the server lets it.
     XPoint at = spot ? *spot : XPoint();
-    if (position && FontSet)
+    if (InlineWanted && callbacks)
+        Context = Preedit.createContext(Method, Win, callbacks);
+    if (!Context && position && FontSet)
     {
         XVaNestedList preedit =
             XVaCreateNestedList(0, XNSpotLocation, &at, XNFontSet, FontSet, (char*)0);
@@ -119,6 +125,8 @@ bool CX11MethodContext::createContext(bool focused, const XPoint* spot)
 
 void CX11MethodContext::closeMethod()
 {
+    // The context's composition can no longer be committed anywhere.
+    Preedit.forgetContext();
     if (Context)
         XDestroyIC(Context);
     Context = 0;
@@ -142,6 +150,7 @@ void CX11MethodContext::onMethodDestroyed(XIM, XPointer self, XPointer)
     CX11MethodContext* context = (CX11MethodContext*)self;
     context->Context = 0;
     context->Method = 0;
+    context->Preedit.forgetContext();
     if (context->DestroyedHandler)
         context->DestroyedHandler(context->DestroyedData);
 }
@@ -158,7 +167,9 @@ void CX11MethodContext::setFocus(bool focused)
 
 void CX11MethodContext::setSpotLocation(const XPoint& spot)
 {
-    if (!Context)
+    // uim-xim stops composing for a context of the callbacks style that is
+    // told a spot; such a server places its windows itself.
+    if (!Context || Preedit.ownsContext(Context))
         return;
     XPoint at = spot;
     XVaNestedList preedit = XVaCreateNestedList(0, XNSpotLocation, &at, (char*)0);
@@ -170,6 +181,11 @@ bool CX11MethodContext::roundTrip()
 {
     if (!Context)
         return false;
+    // Not for the callbacks style: Xlib holds back drawing callbacks that
+    // arrive while it waits for a reply until the server's next message,
+    // which may not come before the user's next key (seen with uim).
+    if (Preedit.ownsContext(Context))
+        return true;
     // Setting a value waits for the server's reply, which it sends only
     // after it has dealt with everything sent before. The focus window is
     // set again as it is: every style has one and no server acts on it.
@@ -179,6 +195,8 @@ bool CX11MethodContext::roundTrip()
 
 bool CX11MethodContext::recreateContext(bool focused, const XPoint* spot)
 {
+    // A new context: what was being composed in the old one is gone.
+    Preedit.forgetContext();
     if (Context)
         XDestroyIC(Context);
     Context = 0;

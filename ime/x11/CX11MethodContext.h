@@ -1,6 +1,8 @@
 #ifndef IME_X11_C_X11_METHOD_CONTEXT_H_INCLUDED
 #define IME_X11_C_X11_METHOD_CONTEXT_H_INCLUDED
 
+#include "ime/x11/CX11PreeditCallbacks.h"
+
 #include <irrlicht.h>
 
 #include <X11/Xlib.h>
@@ -31,9 +33,20 @@ public:
     //! Makes the font set the cursor-following style needs on the display,
     //! in the locale in force. Harmless to call again.
     void makeFontSet(Display* display);
-    //! Creates the context, preferring the cursor-following style. False
-    //! when the method offers no style we can use or refuses them all.
+    //! Creates the context: of the callbacks style when inline composition
+    //! is wanted and the method offers it, else preferring the
+    //! cursor-following style. False when the method offers no style we can
+    //! use or refuses them all.
     bool createContext(bool focused, const XPoint* spot);
+    //! Whether the next context should let the box draw the composition
+    //! (setInlineComposition on the platform layer).
+    void setInlineComposition(bool wanted) { InlineWanted = wanted; }
+    //! Where a callbacks-style context's composition goes; see
+    //! CX11PreeditCallbacks::setSink.
+    void setCompositionSink(CX11PreeditCallbacks::CompositionSink sink, void* data)
+    {
+        Preedit.setSink(sink, data);
+    }
     //! Destroys the context and closes the method; the font set goes too.
     void close();
     //! Called from Xlib when the server goes away: the method and its
@@ -50,7 +63,8 @@ public:
     void setSpotLocation(const XPoint& spot);
     //! A request the server must answer, and answers only after what it
     //! was sent before: once it returns, the server's answer to a key it
-    //! was forwarded is in the connection's queue. False without a context.
+    //! was forwarded is in the connection's queue. Asks nothing of a
+    //! callbacks-style context. False without a context.
     bool roundTrip();
     //! Drops the context and makes a new one with the same focus and spot.
     bool recreateContext(bool focused, const XPoint* spot);
@@ -78,6 +92,8 @@ private:
     void (*DestroyedHandler)(void*);
     void* DestroyedData;
     core::array<c8> Buffer;
+    bool InlineWanted;
+    CX11PreeditCallbacks Preedit;
 };
 
 } // end namespace x11

@@ -23,7 +23,7 @@ bool samePoint(const XPoint& a, const XPoint& b)
 } // namespace
 
 CX11ServerSession* CX11ServerSession::start(const char* displayName, Window window, bool focused,
-                                            const XPoint* spot)
+                                            const XPoint* spot, bool inlineComposition)
 {
     Display* display = XOpenDisplay(displayName);
     if (!display)
@@ -37,6 +37,8 @@ CX11ServerSession* CX11ServerSession::start(const char* displayName, Window wind
     }
     fcntl(session->WakePipe[0], F_SETFL, O_NONBLOCK);
     fcntl(session->WakePipe[1], F_SETFL, O_NONBLOCK);
+    session->InlineWanted = inlineComposition;
+    session->Method.setCompositionSink(onComposition, session);
     // Made here, in the caller's locale: Xlib's locale set-up then never
     // runs on two threads at once, and no server is asked for it.
     session->Method.makeFontSet(display);
@@ -48,10 +50,10 @@ CX11ServerSession* CX11ServerSession::start(const char* displayName, Window wind
 CX11ServerSession::CX11ServerSession(Display* display, Window window, bool focused,
                                      const XPoint* spot)
     : Dpy(display), Win(window), References(2), BusySince(0), Gone(false), Opened(false),
-      Quit(false), Finished(false), Focused(focused), HaveSpot(spot != 0), ResetCount(0),
-      Generation(0), NextKey(1), QueryAsked(false), QueryAnswered(false), QueryOk(false),
-      QueryStyle(0), AppliedFocus(focused), AppliedHaveSpot(spot != 0), AppliedResets(0),
-      SeenGeneration(0)
+      Quit(false), Finished(false), Focused(focused), HaveSpot(spot != 0), InlineWanted(false),
+      ResetCount(0), Generation(0), NextKey(1), QueryAsked(false), QueryAnswered(false),
+      QueryOk(false), QueryStyle(0), AppliedFocus(focused), AppliedHaveSpot(spot != 0),
+      AppliedResets(0), SeenGeneration(0)
 {
     WakePipe[0] = WakePipe[1] = -1;
     Spot = spot ? *spot : XPoint();
@@ -114,6 +116,28 @@ void CX11ServerSession::reset()
         ++ResetCount;
     }
     wake();
+}
+
+void CX11ServerSession::setInlineComposition(bool wanted)
+{
+    {
+        std::lock_guard<std::mutex> lock(Lock);
+        if (InlineWanted == wanted)
+            return;
+        InlineWanted = wanted;
+        ++ResetCount;
+    }
+    wake();
+}
+
+void CX11ServerSession::applyInlineComposition()
+{
+    bool wanted;
+    {
+        std::lock_guard<std::mutex> lock(Lock);
+        wanted = InlineWanted;
+    }
+    Method.setInlineComposition(wanted);
 }
 
 u32 CX11ServerSession::submitKey(const XKeyEvent& event)
@@ -200,6 +224,20 @@ void CX11ServerSession::onDestroyed(void* self)
     ((CX11ServerSession*)self)->Gone = true;
 }
 
+// On the session's thread, from the context's callbacks: the program's
+// thread publishes it, in order with the commits.
+void CX11ServerSession::onComposition(void* self, const SComposition& composition)
+{
+    CX11ServerSession* session = (CX11ServerSession*)self;
+    SResult result;
+    result.Type = ER_COMPOSITION;
+    result.Generation = session->SeenGeneration;
+    result.Key = 0;
+    result.Composition = composition;
+    std::lock_guard<std::mutex> lock(session->Lock);
+    session->Results.push_back(result);
+}
+
 bool CX11ServerSession::open()
 {
     BusySince = readPlatformClock() | 1;
@@ -218,6 +256,7 @@ bool CX11ServerSession::open()
         AppliedResets = ResetCount;
         SeenGeneration = Generation;
     }
+    applyInlineComposition();
     const bool made = opened && Method.createContext(focused, haveSpot ? &spot : 0);
     BusySince = 0;
     post(made ? ER_READY : ER_FAILED, 0);
@@ -338,6 +377,7 @@ void CX11ServerSession::applyState()
         AppliedFocus = focused;
         AppliedSpot = spot;
         AppliedHaveSpot = haveSpot;
+        applyInlineComposition();
         Method.recreateContext(focused, haveSpot ? &spot : 0);
         return;
     }
@@ -420,6 +460,7 @@ void CX11ServerSession::recover(u32 generation)
     AppliedFocus = focused;
     AppliedHaveSpot = haveSpot;
     AppliedSpot = spot;
+    applyInlineComposition();
     Method.recreateContext(focused, haveSpot ? &spot : 0);
     readEvents(0, false);
     SeenGeneration = generation;

@@ -42,7 +42,9 @@ public:
         //! Everything a submitted key led to has been reported.
         ER_KEY_DONE,
         //! After a stall: the server answers again, with a new context.
-        ER_RECOVERED
+        ER_RECOVERED,
+        //! The composition a callbacks-style context shows changed.
+        ER_COMPOSITION
     };
 
     struct SResult
@@ -54,6 +56,8 @@ public:
         //! server sent unasked.
         u32 Key;
         SRawKeyLookup Lookup;
+        //! ER_COMPOSITION: the whole composition as it is now.
+        SComposition Composition;
     };
 
     //! Connects to the display and starts the thread, which opens the
@@ -61,7 +65,7 @@ public:
     //! until waitUntilOpened returns) and makes a context on the window.
     //! Null when the display cannot be reached.
     static CX11ServerSession* start(const char* displayName, Window window, bool focused,
-                                    const XPoint* spot);
+                                    const XPoint* spot, bool inlineComposition);
 
     //! Waits up to timeoutMs for the context or for the method's failure.
     //! False on a time-out: the server did not answer in time.
@@ -71,6 +75,9 @@ public:
     void setSpotLocation(const XPoint& spot);
     //! Starts a new context, dropping the composition.
     void reset();
+    //! Starts a new context that lets the box draw the composition where
+    //! the server offers that, or one that does not.
+    void setInlineComposition(bool wanted);
     //! Hands the server a key event of the window; returns its number.
     u32 submitKey(const XKeyEvent& event);
     bool takeResult(SResult& result);
@@ -109,7 +116,9 @@ private:
     void recover(u32 generation);
     void answerQuery();
     void post(E_RESULT type, u32 key, const SRawKeyLookup* lookup = 0);
+    void applyInlineComposition();
     static void onDestroyed(void* self);
+    static void onComposition(void* self, const SComposition& composition);
 
     Display* Dpy;
     Window Win;
@@ -128,6 +137,7 @@ private:
     bool Focused;
     bool HaveSpot;
     XPoint Spot;
+    bool InlineWanted;
     u32 ResetCount;
     u32 Generation;
     u32 NextKey;

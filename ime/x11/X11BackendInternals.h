@@ -34,6 +34,10 @@ struct SQueuedMessage
 
 void queueMessage(const SQueuedMessage& message);
 
+//! Makes composition what getComposition gives and queues the message that
+//! tells the pump it changed.
+void publishComposition(const SComposition& composition);
+
 //! Told of what the edit boxes ask of the input method, whether or not a
 //! window of ours exists to carry it out.
 class IInputMethodRequestObserver
@@ -42,6 +46,7 @@ public:
     virtual ~IInputMethodRequestObserver() {}
     virtual void onCompositionWindowPos(s32 x, s32 y) = 0;
     virtual void onCloseInputMethod() = 0;
+    virtual void onInlineComposition(bool) {}
 };
 
 //! Replaces the observer; null for none. Not owned.

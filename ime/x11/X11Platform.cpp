@@ -39,6 +39,8 @@ x11::CX11DeviceWindow* DeviceWindow = 0;
 
 x11::IInputMethodRequestObserver* RequestObserver = 0;
 
+SComposition Composition;
+
 void forgetDeviceWindow(x11::CX11DeviceWindow* window)
 {
     if (DeviceWindow == window)
@@ -154,6 +156,31 @@ void setCompositionWindowPos(s32 x, s32 y)
         DeviceWindow->getInputContext().setSpotLocation(x, y);
 }
 
+void setInlineComposition(bool wanted)
+{
+    if (RequestObserver)
+        RequestObserver->onInlineComposition(wanted);
+    if (DeviceWindow)
+        DeviceWindow->getInputContext().setInlineComposition(wanted);
+}
+
+const SComposition& getComposition()
+{
+    return Composition;
+}
+
+// The server places its candidate window at the spot in the callbacks
+// style too: at the clause's foot, so that the window opens below the line.
+void setCandidateWindowPos(const core::rect<s32>& clause)
+{
+    const s32 x = clause.UpperLeftCorner.X;
+    const s32 y = clause.LowerRightCorner.Y;
+    if (RequestObserver)
+        RequestObserver->onCompositionWindowPos(x, y);
+    if (DeviceWindow)
+        DeviceWindow->getInputContext().setSpotLocation(x, y);
+}
+
 void closeInputMethod()
 {
     if (RequestObserver)
@@ -182,6 +209,14 @@ CX11DeviceWindow* getDeviceWindow()
 void queueMessage(const SQueuedMessage& message)
 {
     Queue.push_back(message);
+}
+
+void publishComposition(const SComposition& composition)
+{
+    Composition = composition;
+    SQueuedMessage message;
+    message.Type = EPMT_IME_PREEDIT;
+    queueMessage(message);
 }
 
 void setInputMethodRequestObserver(IInputMethodRequestObserver* observer)

@@ -27,11 +27,13 @@ public:
         Y = y;
     }
     void onCloseInputMethod() override { ++Closes; }
+    void onInlineComposition(bool wanted) override { Inline = wanted; }
 
     bool HavePos = false;
     s32 X = 0;
     s32 Y = 0;
     u32 Closes = 0;
+    bool Inline = false;
 };
 
 // Listening from start-up on, so that nothing asked before a test looks is missed.
@@ -51,6 +53,21 @@ void queueCommittedString(const c8* bytes, u32 length)
     message.Type = ime::EPMT_IME_COMPOSITION;
     message.Committed = core::stringc(bytes, length);
     ime::x11::queueMessage(message);
+}
+
+void queueComposition(const wchar_t* text, const u8* marks, s32 caret)
+{
+    ime::SComposition composition;
+    composition.Text = text;
+    for (u32 i = 0; i < composition.Text.size(); ++i)
+        composition.Marks.push_back(marks ? marks[i] : (u8)ime::ECM_INPUT);
+    composition.Caret = caret;
+    ime::x11::publishComposition(composition);
+}
+
+bool getInlineCompositionWish()
+{
+    return Recorder.Inline;
 }
 
 void queueQuitRequest()

@@ -15,6 +15,14 @@ namespace x11
 //! text in the user's locale. The pump picks it up in its next run.
 void queueCommittedString(const irr::c8* bytes, irr::u32 length);
 
+//! Makes text the composition the platform gives, as a server of the
+//! callbacks style would, with one mark (irr::ime::E_COMPOSITION_MARK) per
+//! character (all ECM_INPUT for null), and queues the message saying so.
+void queueComposition(const wchar_t* text, const irr::u8* marks, irr::s32 caret);
+
+//! What the edit boxes last asked of setInlineComposition; false before.
+bool getInlineCompositionWish();
+
 //! Queues a request to end the program behind whatever is already queued.
 void queueQuitRequest();
 

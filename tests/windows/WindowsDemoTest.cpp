@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -42,8 +43,9 @@ protected:
     {
         ASSERT_TRUE(windowstest::useWinePrefix()) << "Wine did not boot";
         Probe.reset(new XWindowProbe());
-        const std::string prepare = std::string(MOJIBAN_SOURCE_DIR) + "/scripts/prepare-workdir.sh " +
-                                    Directory.path() + " >/dev/null";
+        const std::string prepare = std::string(MOJIBAN_SOURCE_DIR) +
+                                    "/scripts/prepare-workdir.sh " + Directory.path() +
+                                    " >/dev/null";
         ASSERT_EQ(0, system(prepare.c_str()));
         // Under a Japanese locale Wine gives Windows programs code page 932.
         setenv("LC_ALL", "ja_JP.UTF-8", 1);
@@ -229,6 +231,47 @@ TEST_F(WindowsDemo, FileDialogShowsEntersAndOpensJapaneseNames)
 
     click(60, 226); // Quit
     EXPECT_EQ(0, Process->waitForExit(15000));
+}
+
+// The example's box draws the composition itself: Wine's X11 driver, on the
+// spot, hands uim-xim's reading to the program as IMM32 compositions.
+TEST_F(WindowsDemo, ExampleDrawsTheReadingInItsBoxThroughWinesInputMethodBridge)
+{
+    ASSERT_TRUE(testsupport::XInputMethodServer::available()) << "uim-xim is not installed";
+    ASSERT_TRUE(testsupport::XInputMethodServer::shared());
+    setenv("XMODIFIERS", testsupport::XInputMethodServer::modifiers(), 1);
+    ASSERT_TRUE(windowstest::setWineInputStyle("onthespot"));
+    Process.reset(
+        new DemoProcess("", Directory.path(),
+                        windowstest::windowsExampleCommand(
+                            {"--font", "Z:\\usr\\share\\fonts\\opentype\\ipafont-gothic\\ipag.ttf",
+                             "--seconds", "60"})));
+    Window = Probe->waitForWindow("Mojiban example", 30000);
+    ASSERT_NE(Window, 0u);
+    usleep(1500 * 1000);
+
+    // Right of the box's own text, where the reading goes.
+    auto ink = [&]
+    {
+        const std::vector<bool> shape = inkOf(*Probe, Window, 160, 426, 300, 26);
+        return (size_t)std::count(shape.begin(), shape.end(), true);
+    };
+    click(300, 438);
+    const size_t empty = ink();
+    xdotool("key shift+space");
+    xdotool("type --delay 80 nihongo");
+    usleep(1000 * 1000);
+    EXPECT_GT(ink(), empty + 100) << "the reading did not show in the box";
+
+    // Escape drops it: nothing was committed, nothing stays.
+    xdotool("key Escape");
+    usleep(500 * 1000);
+    EXPECT_LE(ink(), empty + 20);
+    xdotool("key shift+space");
+
+    Probe->sendDeleteWindow(Window);
+    EXPECT_EQ(0, Process->waitForExit(15000));
+    EXPECT_TRUE(windowstest::setWineInputStyle(0));
 }
 
 } // namespace

@@ -7,3 +7,9 @@ foreach(program test_ime_win32 test_app_win32)
     target_link_libraries(${program} PRIVATE mojiban_app GTest::gtest_main)
     target_include_directories(${program} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 endforeach()
+
+# The example, whose box draws the composition: a Windows test composes into
+# it with a real X input method through Wine.
+add_executable(rotating-label ${PROJECT_SOURCE_DIR}/examples/RotatingLabel.cpp)
+target_link_libraries(rotating-label PRIVATE mojiban)
+target_include_directories(rotating-label PRIVATE ${PROJECT_BINARY_DIR})

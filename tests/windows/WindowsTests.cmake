@@ -27,7 +27,8 @@ add_executable(test_windows_demo windows/WindowsDemoTest.cpp windows/WinePrefix.
     ime/server/XInputMethodServer.cpp)
 target_link_libraries(test_windows_demo PRIVATE mojiban_test_support GTest::gtest_main X11::X11)
 target_compile_definitions(test_windows_demo PRIVATE
-    MOJIBAN_WINDOWS_DEMO="${MOJIBAN_WINDOWS_BUILD_DIR}/multilingual-demo.exe")
+    MOJIBAN_WINDOWS_DEMO="${MOJIBAN_WINDOWS_BUILD_DIR}/multilingual-demo.exe"
+    MOJIBAN_WINDOWS_EXAMPLE="${MOJIBAN_WINDOWS_BUILD_DIR}/tests/rotating-label.exe")
 add_test(NAME windows_demo COMMAND test_windows_demo)
 set_tests_properties(windows_demo PROPERTIES LABELS windows FIXTURES_REQUIRED windows_build
     TIMEOUT 900)

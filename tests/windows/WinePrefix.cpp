@@ -59,4 +59,21 @@ std::vector<std::string> windowsDemoCommand()
     return {Wine, MOJIBAN_WINDOWS_DEMO};
 }
 
+std::vector<std::string> windowsExampleCommand(const std::vector<std::string>& arguments)
+{
+    std::vector<std::string> command = {Wine, MOJIBAN_WINDOWS_EXAMPLE};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    return command;
+}
+
+bool setWineInputStyle(const char* style)
+{
+    const std::string key = " 'HKCU\\Software\\Wine\\X11 Driver' /v InputStyle";
+    const std::string change = style ? std::string(" reg add") + key + " /d " + style + " /f"
+                                     : std::string(" reg delete") + key + " /f";
+    const std::string set = std::string(Wine) + change + " >/dev/null 2>&1";
+    const std::string wait = std::string(WineServer) + " -w";
+    return system(set.c_str()) == 0 && system(wait.c_str()) == 0;
+}
+
 } // namespace windowstest

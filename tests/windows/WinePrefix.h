@@ -16,6 +16,14 @@ const char* useWinePrefix();
 //! The command line that runs the Windows demo under Wine.
 std::vector<std::string> windowsDemoCommand();
 
+//! The command line that runs the Windows build of examples/ under Wine.
+std::vector<std::string> windowsExampleCommand(const std::vector<std::string>& arguments);
+
+//! Sets how Wine's X11 driver talks to the X input method (its InputStyle:
+//! "onthespot" hands the composition to Windows programs); null puts
+//! Wine's default back. False when the setting failed.
+bool setWineInputStyle(const char* style);
+
 } // namespace windowstest
 
 #endif

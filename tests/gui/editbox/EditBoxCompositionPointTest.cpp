@@ -10,10 +10,10 @@ using namespace editboxtest;
 namespace
 {
 
-// The composition point's x is always the width of all of the text before
-// the cursor, however the box lays it out and whether or not it scrolled to
-// get there. These cases take the routes where that width is not the one
-// the scrolling measured.
+// A single-line box's point is the width of all of its text before the
+// cursor from the box's left edge; a box with lines puts it on the cursor's
+// own line, at the width of that line's text before the cursor. These cases
+// take the routes where that width is not the one the scrolling measured.
 class EditBoxCompositionPoint : public ::testing::Test
 {
 protected:
@@ -24,9 +24,10 @@ protected:
         Parent->drop();
     }
 
-    TestEditBox* box(const wchar_t* text, bool multiLine, bool wordWrap)
+    TestEditBox* box(const wchar_t* text, bool multiLine, bool wordWrap,
+                     const core::rect<s32>& rect = core::rect<s32>(100, 50, 300, 250))
     {
-        TestEditBox* b = makeBox(App.gui(), text, core::rect<s32>(100, 50, 300, 250), Parent);
+        TestEditBox* b = makeBox(App.gui(), text, rect, Parent);
         b->setMultiLine(multiLine);
         b->setWordWrap(wordWrap);
         b->setTextAlignment(gui::EGUIA_UPPERLEFT, gui::EGUIA_UPPERLEFT);
@@ -34,15 +35,18 @@ protected:
         return b;
     }
 
-    s32 pointX()
+    core::position2d<s32> point()
     {
         s32 x = 0, y = 0;
         EXPECT_TRUE(testsupport::x11::getCompositionWindowPos(x, y));
-        return x;
+        return core::position2d<s32>(x, y);
     }
 
-    //! The point of a box whose text is not scrolled: its left edge, the
-    //! border's 3 pixels and the width of everything before the cursor.
+    s32 pointX() { return point().X; }
+
+    //! The point of a single-line box whose text is not scrolled: its left
+    //! edge, the border's 3 pixels and the width of everything before the
+    //! cursor.
     s32 expectedX(TestEditBox* b)
     {
         EXPECT_EQ(b->HScrollPos, 0) << "this box was not meant to scroll";
@@ -50,30 +54,69 @@ protected:
         return 100 + 3 + widthOf(Font, before.c_str());
     }
 
+    //! The point of a box with lines: the foot of the cursor's line as it is
+    //! shown, scrolled, moved right by that line's text before the cursor.
+    core::position2d<s32> expectedOnLine(TestEditBox* b)
+    {
+        const s32 line = b->getLineFromPos(b->CursorPos);
+        b->setTextRect(line);
+        const s32 column = b->CursorPos - b->BrokenLineStarts[line];
+        const core::stringw before = b->BrokenLines[line].subString(0, column);
+        return core::position2d<s32>(b->CurrentTextRect.UpperLeftCorner.X +
+                                         widthOf(Font, before.c_str()),
+                                     b->CurrentTextRect.LowerRightCorner.Y);
+    }
+
     testsupport::ScopedAppDevice App;
     RecordingParent* Parent;
     gui::IGUIFont* Font;
 };
 
-TEST_F(EditBoxCompositionPoint, MultiLineBoxesMeasureEveryLineBeforeTheCursor)
+TEST_F(EditBoxCompositionPoint, BoxesWithLinesPlaceItOnTheCursorsLine)
 {
     for (bool wordWrap : {false, true})
     {
         SCOPED_TRACE(wordWrap ? "word wrap" : "no wrap");
-        // The longest line comes first, so the point is wider than the
-        // cursor's own line.
+        // The longest line comes first: measured from the text's start, the
+        // point would lie right of it, and at the box's bottom edge.
         TestEditBox* b = box(L"a rather long first line\r\nshort\nxy", true, wordWrap);
+        const s32 lineHeight = b->CurrentTextRect.getHeight();
         b->OnEvent(keyEvent(KEY_END, 0, false, true));
-        EXPECT_EQ(pointX(), expectedX(b));
-        EXPECT_GT(pointX(), 100 + 3 + widthOf(Font, L"xy"));
+        ASSERT_EQ(b->getLineFromPos(b->CursorPos), 2);
+        EXPECT_EQ(point(), expectedOnLine(b));
+        EXPECT_EQ(pointX(), 100 + 3 + widthOf(Font, L"xy"));
 
         b->OnEvent(keyEvent(KEY_KEY_Z, L'z'));
-        EXPECT_EQ(pointX(), expectedX(b));
-        b->OnEvent(keyEvent(KEY_LEFT));
-        b->OnEvent(keyEvent(KEY_LEFT));
-        EXPECT_EQ(pointX(), expectedX(b));
+        EXPECT_EQ(pointX(), 100 + 3 + widthOf(Font, L"xyz"));
+        b->OnEvent(keyEvent(KEY_UP));
+        EXPECT_EQ(point(), expectedOnLine(b));
+        b->OnEvent(keyEvent(KEY_UP));
+        EXPECT_EQ(point(), expectedOnLine(b));
+        // At the foot of each line, from the first line's.
+        EXPECT_EQ(point().Y, b->FrameRect.UpperLeftCorner.Y + lineHeight);
+        b->OnEvent(keyEvent(KEY_DOWN));
+        EXPECT_EQ(point().Y, b->FrameRect.UpperLeftCorner.Y + 2 * lineHeight);
         b->remove();
     }
+}
+
+TEST_F(EditBoxCompositionPoint, AScrolledBoxWithLinesPlacesItWhereTheLineIsShown)
+{
+    // Lines enough to scroll a box three lines high, and a long line to
+    // scroll sideways in the box without wrap.
+    std::wstring text;
+    for (int i = 0; i < 12; ++i)
+        text += L"line " + std::to_wstring(i) + L"\n";
+    text += L"and the last line, far longer than the box is wide";
+    TestEditBox* b = box(text.c_str(), true, false, core::rect<s32>(100, 50, 200, 100));
+    b->OnEvent(keyEvent(KEY_END, 0, false, true));
+    ASSERT_GT(b->VScrollPos, 0);
+    ASSERT_GT(b->HScrollPos, 0);
+    EXPECT_EQ(point(), expectedOnLine(b));
+    // The cursor is shown inside the box, and so is the point.
+    EXPECT_LE(point().X, 200);
+    EXPECT_LE(point().Y, 100);
+    EXPECT_GT(point().Y, 50);
 }
 
 TEST_F(EditBoxCompositionPoint, SingleLineFollowsTheCursorWithAndWithoutAutoScroll)

@@ -194,18 +194,16 @@ TEST_F(EditBoxMouse, CompositionWindowSitsAtTheCursor)
 }
 
 // A drag leaves the composition window where the press put it; the release
-// puts it at the cursor. Its y is measured up from the box's bottom edge,
-// whatever line of a multi-line box the cursor is on, and its x by all the
-// text before the cursor.
+// puts it at the cursor, on the cursor's own line.
 TEST_F(EditBoxMouse, CompositionWindowWaitsForTheReleaseOfADrag)
 {
     TestEditBox* b = box(L"first\nsecond\nthird", core::rect<s32>(20, 20, 220, 120), true);
-    const s32 y = 120 - 2 * (s32)Font->getDimension(L"|").Height;
     s32 px = 0, py = 0;
     mouse(b, EMIE_LMOUSE_PRESSED_DOWN, xOf(b, 0, 2), yOf(b, 0));
     ASSERT_TRUE(testsupport::x11::getCompositionWindowPos(px, py));
+    b->setTextRect(0);
     EXPECT_EQ(px, 20 + 3 + widthOf(Font, L"fi"));
-    EXPECT_EQ(py, y);
+    EXPECT_EQ(py, b->CurrentTextRect.LowerRightCorner.Y);
 
     mouse(b, EMIE_MOUSE_MOVED, xOf(b, 2, 3), yOf(b, 2));
     ASSERT_EQ(b->CursorPos, 16);
@@ -217,8 +215,9 @@ TEST_F(EditBoxMouse, CompositionWindowWaitsForTheReleaseOfADrag)
     mouse(b, EMIE_LMOUSE_LEFT_UP, xOf(b, 2, 4), yOf(b, 2));
     ASSERT_EQ(b->CursorPos, 17);
     testsupport::x11::getCompositionWindowPos(px, py);
-    EXPECT_EQ(px, 20 + 3 + widthOf(Font, L"first\nsecond\nthir"));
-    EXPECT_EQ(py, y);
+    b->setTextRect(2);
+    EXPECT_EQ(px, 20 + 3 + widthOf(Font, L"thir"));
+    EXPECT_EQ(py, b->CurrentTextRect.LowerRightCorner.Y);
 }
 
 } // namespace

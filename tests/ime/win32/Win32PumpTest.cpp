@@ -31,10 +31,14 @@ class CKeyRecorder : public IEventReceiver
 {
 public:
     std::vector<SEvent::SKeyInput> Keys;
+    int CompositionChanges = 0;
     bool OnEvent(const SEvent& event) override
     {
         if (event.EventType == EET_KEY_INPUT_EVENT)
             Keys.push_back(event.KeyInput);
+        if (event.EventType == EET_USER_EVENT &&
+            event.UserEvent.UserData1 == ime::CompositionChangedEvent)
+            ++CompositionChanges;
         return false;
     }
 };
@@ -235,6 +239,47 @@ TEST_F(Win32Pump, CompositionWindowGoesToThePointAndTheMethodCanBeClosed)
     ime::closeInputMethod();
     EXPECT_FALSE(ImmGetOpenStatus(context));
     ImmReleaseContext(Window, context);
+}
+
+// A box drawing the composition itself: no system composition window, each
+// change read at the window and told to the engine, the commit as always.
+TEST_F(Win32Pump, InlineCompositionIsReadAtTheWindowAndNeverPostedAsText)
+{
+    ime::setInlineComposition(true);
+    compose(L"\u306b\u307b\u3093", false);
+    EXPECT_TRUE(Pump->run());
+    EXPECT_GE(Receiver.CompositionChanges, 1);
+    EXPECT_TRUE(Receiver.Keys.empty());
+    const ime::SComposition& composition = ime::getComposition();
+    EXPECT_EQ(std::wstring(L"\u306b\u307b\u3093"), composition.Text.c_str());
+    EXPECT_EQ(3u, composition.Marks.size());
+    EXPECT_GE(composition.Caret, 0);
+    EXPECT_LE(composition.Caret, 3);
+
+    compose(Nihongo, true);
+    Device->Posted.clear();
+    EXPECT_TRUE(Pump->run());
+    std::wstring accepted;
+    for (const SEvent& e : Device->Posted)
+        if (e.EventType == EET_KEY_INPUT_EVENT && e.KeyInput.Key == KEY_ACCEPT)
+            accepted += e.KeyInput.Char;
+        else
+            EXPECT_EQ(EET_USER_EVENT, e.EventType);
+    EXPECT_EQ(std::wstring(Nihongo), accepted);
+    EXPECT_TRUE(ime::getComposition().Text.empty());
+
+    // The candidate window keeps clear of the clause's line.
+    ime::setCandidateWindowPos(core::rect<s32>(30, 40, 80, 56));
+    HIMC context = ImmGetContext(Window);
+    ASSERT_TRUE(context);
+    CANDIDATEFORM form = {};
+    ASSERT_TRUE(ImmGetCandidateWindow(context, 0, &form));
+    EXPECT_EQ((DWORD)CFS_EXCLUDE, form.dwStyle);
+    EXPECT_EQ(30, form.ptCurrentPos.x);
+    EXPECT_EQ(56, form.ptCurrentPos.y);
+    EXPECT_EQ(40, form.rcArea.top);
+    ImmReleaseContext(Window, context);
+    ime::setInlineComposition(false);
 }
 
 } // namespace
