@@ -168,6 +168,15 @@ XInputMethodServer* XInputMethodServer::shared(const std::string& name)
     const size_t index = (size_t)(kind - Kinds);
     if (!tried[index])
     {
+        // Kinds of one program (fcitx5 with pinyin, then with hangul) take
+        // turns: the one running ends first.
+        for (size_t other = 0; other < sizeof(Kinds) / sizeof(Kinds[0]); ++other)
+            if (other != index && servers[other] &&
+                std::string(Kinds[other].Selection) == kind->Selection)
+            {
+                servers[other].reset();
+                tried[other] = false;
+            }
         tried[index] = true;
         servers[index].reset(new XInputMethodServer(*kind));
         if (!servers[index]->start())
@@ -219,6 +228,9 @@ void XInputMethodServer::stop()
         // The server's helpers (IBus starts several) are in its group.
         kill(-Pid, SIGKILL);
         waitpid(Pid, 0, 0);
+        // The X server lets the selection go once it sees the connection
+        // close; a server started after must not take the old owner for its own.
+        waitFor([this] { return !announced(); }, 5000);
     }
     Pid = 0;
 }

@@ -16,7 +16,7 @@ namespace testsupport
 //! Korean (hangul). Each gets a home of its own, so that nothing it learns carries
 //! over from earlier runs, and fcitx5 and IBus a D-Bus session of their own.
 //! One of a kind serves the whole test program: a second one on the same
-//! display leaves clients waiting.
+//! display leaves clients waiting, so kinds of one program take turns.
 class XInputMethodServer
 {
 public:
@@ -28,7 +28,8 @@ public:
     //! "ibus-chewing".
     static bool available(const std::string& name = "uim");
     //! The program's server of that name, started on first use and ended
-    //! with the program. Null when it did not come up.
+    //! with the program, or when a kind of the same program is asked for.
+    //! Null when it did not come up.
     static XInputMethodServer* shared(const std::string& name = "uim");
     //! The XMODIFIERS value that selects the server of that name.
     static const char* modifiers(const std::string& name = "uim");
