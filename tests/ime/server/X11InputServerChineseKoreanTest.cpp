@@ -47,8 +47,12 @@ TEST_P(X11ChineseKoreanInput, CommittedWordReachesTheFocusedBoxExactlyAndLeaving
     ASSERT_TRUE(composeInto(First));
     type(word().Keys);
     // Hangul: the syllables before the last are in, the last is still composed.
-    EXPECT_EQ(hangul() ? L"\ud55c\uad6d" : L"", text(First));
+    const std::wstring before = hangul() ? L"\ud55c\uad6d" : L"";
+    pumpUntil([&] { return text(First) == before; });
+    EXPECT_EQ(before, text(First));
     send({"key", word().Commit});
+    // A busy server answers late: wait for the word rather than assume it.
+    pumpUntil([&] { return text(First) == word().Text; });
     EXPECT_EQ(word().Text, text(First));
     // One KEY_ACCEPT per character; the server handed back nothing but the
     // Hangul commit key, which a single-line box does not type.
@@ -67,6 +71,7 @@ TEST_P(X11ChineseKoreanInput, CommittedWordReachesTheFocusedBoxExactlyAndLeaving
     clickInto(Second);
     ASSERT_TRUE(composeInto(Second));
     type(word().Keys);
+    pumpUntil([&] { return text(Second) == before; });
     clickInto(First);
     EXPECT_EQ(word().Text, text(First));
     EXPECT_EQ(hangul() ? L"\ud55c\uad6d" : L"", text(Second));

@@ -100,6 +100,18 @@ const XInputMethodServer::SKind* findKind(const std::string& name)
     return 0;
 }
 
+const char* serverLocale(const XInputMethodServer::SKind& kind)
+{
+    const std::string method = kind.Method;
+    if (method == "libpinyin" || method == "pinyin")
+        return "zh_CN.UTF-8";
+    if (method == "hangul")
+        return "ko_KR.UTF-8";
+    if (method == "chewing")
+        return "zh_TW.UTF-8";
+    return "ja_JP.UTF-8";
+}
+
 bool waitFor(const std::function<bool()>& done, int timeoutMs)
 {
     for (int waited = 0; waited < timeoutMs; waited += 20)
@@ -272,8 +284,10 @@ void XInputMethodServer::setChildEnvironment()
     setenv("XDG_RUNTIME_DIR", (Home.path() + "/run").c_str(), 1);
     for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
         unsetenv(name);
-    // It serves clients of every locale whatever its own.
-    setenv("LC_ALL", "ja_JP.UTF-8", 1);
+    // It serves clients of every locale whatever its own, but IBus's panel
+    // picks the engines it preloads, and may switch a new context to, by
+    // its language.
+    setenv("LC_ALL", serverLocale(Kind), 1);
     if (!BusAddress.empty())
         setenv("DBUS_SESSION_BUS_ADDRESS", BusAddress.c_str(), 1);
     // ibus-anthy is Python and needs Debian's own interpreter with its
