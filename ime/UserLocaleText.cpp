@@ -288,6 +288,17 @@ u32 utf8ToWideForUserLocale(const std::string& utf8, core::stringw& wide)
     return marks;
 }
 
+bool utf8ToUserLocaleReplacing(const std::string& utf8, std::string& localeBytes)
+{
+    unsigned long c = 0;
+    for (size_t at = 0; at < utf8.size();)
+        if (!readUtf8(utf8, at, c))
+            return false;
+    core::stringw wide;
+    utf8ToWideForUserLocale(utf8, wide);
+    return wideToUserLocale(wide, localeBytes);
+}
+
 bool userLocaleCanWrite(wchar_t character)
 {
     CUserLocaleScope userLocale;

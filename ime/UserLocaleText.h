@@ -55,6 +55,12 @@ bool utf8ToUserLocale(const std::string& utf8, std::string& localeBytes);
 //! were put in.
 u32 utf8ToWideForUserLocale(const std::string& utf8, core::stringw& wide);
 
+//! UTF-8 that another program hands over (a paste) as multibyte text of the user's locale, each
+//! character the locale cannot write as its replacement mark, as utf8ToWideForUserLocale does for
+//! commits: one character the locale lacks must not cost the rest. False, with localeBytes left
+//! alone, when the text is not UTF-8 at all (the caller may know better what it is).
+bool utf8ToUserLocaleReplacing(const std::string& utf8, std::string& localeBytes);
+
 //! Whether the user's locale can write the character.
 bool userLocaleCanWrite(wchar_t character);
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing need on Debian 12, and generates
-# the Japanese locales the tests use. Does nothing when all is there already.
+# the locales the tests use (Japanese, simplified and traditional Chinese,
+# Korean). Does nothing when all is there already.
 set -euo pipefail
 
 packages=(
@@ -15,6 +16,7 @@ packages=(
     uim-xim uim-anthy xfonts-base
     fcitx5 fcitx5-anthy ibus ibus-anthy python3-gi dbus-daemon libnss-wrapper
     lintian
+    fcitx5-chinese-addons fcitx5-hangul fcitx5-chewing ibus-libpinyin ibus-hangul ibus-chewing
     clang-14 libclang-rt-14-dev
     fonts-cantarell fonts-wqy-microhei fonts-terminus-otb
     wine64 libz-mingw-w64-dev dpkg-dev googletest
@@ -41,7 +43,11 @@ have_locale() {
 }
 need_gen=0
 # Only locales that Debian's locales package lists go into locale.gen.
-for entry in "ja_JP.UTF-8 UTF-8:ja_jp.utf8" "ja_JP.EUC-JP EUC-JP:ja_jp.eucjp"; do
+# Each entry: the line as Debian lists it, then the name locale -a shows.
+for entry in "ja_JP.UTF-8 UTF-8:ja_jp.utf8" "ja_JP.EUC-JP EUC-JP:ja_jp.eucjp" \
+    "zh_CN.UTF-8 UTF-8:zh_cn.utf8" "zh_CN.GB18030 GB18030:zh_cn.gb18030" \
+    "ko_KR.UTF-8 UTF-8:ko_kr.utf8" "ko_KR.EUC-KR EUC-KR:ko_kr.euckr" \
+    "zh_TW.UTF-8 UTF-8:zh_tw.utf8" "zh_TW BIG5:zh_tw"; do
     line=${entry%%:*}
     name=${entry##*:}
     if ! have_locale "$name"; then
@@ -53,7 +59,9 @@ for entry in "ja_JP.UTF-8 UTF-8:ja_jp.utf8" "ja_JP.EUC-JP EUC-JP:ja_jp.eucjp"; d
     fi
 done
 if [ "$need_gen" -eq 1 ]; then
-    as_root locale-gen >/dev/null
+    # Locales already there stay (and stay usable meanwhile): Shift_JIS
+    # below is not in locale.gen and would otherwise be removed.
+    as_root locale-gen --keep-existing >/dev/null
 fi
 # Shift_JIS is not on that list (it is not ASCII compatible), but glibc
 # builds it from its own sources; a test of the edit box and the fuzzers use

@@ -96,9 +96,11 @@ bool CX11Clipboard::getText(std::string& localeBytes)
     if (owner == None)
         return false;
 
-    // UTF-8 first: it is what other clients are surest to give correctly.
+    // UTF-8 first: it is what other clients are surest to give correctly. A
+    // character the locale lacks becomes its mark, as in a commit, rather
+    // than costing the whole text.
     std::string data;
-    if (convertFromOwner(Utf8String, data) && utf8ToUserLocale(data, localeBytes))
+    if (convertFromOwner(Utf8String, data) && utf8ToUserLocaleReplacing(data, localeBytes))
         return true;
     if (convertFromOwner(XA_STRING, data))
     {

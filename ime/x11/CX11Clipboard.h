@@ -29,7 +29,8 @@ public:
     //! Takes the selection with this text.
     void setText(const std::string& localeBytes);
     //! The clipboard's text as locale bytes; false when there is none or the
-    //! owner did not answer in time.
+    //! owner did not answer in time. Another client's UTF-8 comes with the
+    //! locale's replacement mark for each character the locale cannot write.
     bool getText(std::string& localeBytes);
 
     //! Selection traffic for the window: requests for our text and the loss

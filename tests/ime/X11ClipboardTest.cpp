@@ -50,11 +50,19 @@ TEST(UserLocaleText, ConvertsBetweenTheLocaleAndUtf8BothWays)
 
 TEST(UserLocaleText, RefusesMalformedUtf8)
 {
-    ScopedUserLocale locale("ja_JP.UTF-8");
-    std::string out;
+    ScopedUserLocale locale("ja_JP.EUC-JP");
+    std::string out = "kept";
     for (const char* bad :
          {"\xc0\xaf", "\xe6\x97", "\xed\xa0\x80", "\xf4\x90\x80\x80", "\x80", "\xff", "a\xe6"})
+    {
         EXPECT_FALSE(utf8ToUserLocale(bad, out)) << bad;
+        out = "kept";
+        EXPECT_FALSE(utf8ToUserLocaleReplacing(bad, out)) << bad;
+        EXPECT_EQ("kept", out);
+    }
+    // Valid UTF-8 is never refused for what the locale lacks: the emoji is a geta mark.
+    ASSERT_TRUE(utf8ToUserLocaleReplacing(NihonUtf8 + "\xf0\x9f\x98\x80", out));
+    EXPECT_EQ(NihonEucJp + "\xa2\xae", out);
 }
 
 TEST(UserLocaleText, CommittedUtf8KeepsEveryCharacterTheLocaleCanWrite)
@@ -208,6 +216,39 @@ TEST_F(X11Clipboard, TakesAnotherClientsTextInTheLocale)
     setWithXclip(NihonUtf8);
     ASSERT_TRUE(Clipboard.getText(got));
     EXPECT_EQ(NihonUtf8, got);
+}
+
+// 中文, then 𠀀 (U+20000) and 😀 (U+1F600), which GB18030 writes in four bytes.
+const std::string ChineseUtf8 = "\xe4\xb8\xad\xe6\x96\x87\xf0\xa0\x80\x80\xf0\x9f\x98\x80";
+const std::string ChineseGb18030 = "\xd6\xd0\xce\xc4\x95\x32\x82\x36\x94\x39\xfc\x36";
+// 한국어; 这个 has no EUC-KR form, and EUC-KR writes 〓 as A1 EB.
+const std::string KoreanUtf8 = "\xed\x95\x9c\xea\xb5\xad\xec\x96\xb4";
+const std::string KoreanEucKr = "\xc7\xd1\xb1\xb9\xbe\xee";
+const std::string ZheGeUtf8 = "\xe8\xbf\x99\xe4\xb8\xaa";
+
+TEST_F(X11Clipboard, ChineseAndKoreanCrossInTheirLegacyLocales)
+{
+    std::string got;
+    {
+        ScopedUserLocale locale("zh_CN.GB18030");
+        setWithXclip(ChineseUtf8);
+        ASSERT_TRUE(Clipboard.getText(got));
+        EXPECT_EQ(ChineseGb18030, got);
+        Clipboard.setText(ChineseGb18030);
+        EXPECT_EQ(ChineseUtf8, serveWhile("xclip -selection clipboard -o"));
+    }
+    ScopedUserLocale locale("ko_KR.EUC-KR");
+    Clipboard.setText(KoreanEucKr);
+    EXPECT_EQ(KoreanUtf8, serveWhile("xclip -selection clipboard -o"));
+    EXPECT_EQ(KoreanEucKr, serveWhile("xclip -selection clipboard -o -t STRING"));
+    // What the locale cannot write arrives as its mark, as in a commit; the
+    // rest arrives whole.
+    setWithXclip(ZheGeUtf8 + KoreanUtf8);
+    ASSERT_TRUE(Clipboard.getText(got));
+    EXPECT_EQ("\xa1\xeb\xa1\xeb" + KoreanEucKr, got);
+    setWithXclip(KoreanEucKr); // not UTF-8: still the locale's own bytes
+    ASSERT_TRUE(Clipboard.getText(got));
+    EXPECT_EQ(KoreanEucKr, got);
 }
 
 TEST_F(X11Clipboard, MillionCharacterTextsTravelBothWays)

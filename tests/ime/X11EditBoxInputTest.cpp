@@ -50,6 +50,33 @@ TEST_P(X11EditBoxInput, ACharacterTheLocaleCannotWriteIsMarkedAndTheRestKept)
 INSTANTIATE_TEST_SUITE_P(Locales, X11EditBoxInput,
                          ::testing::Values("ja_JP.UTF-8", "ja_JP.EUC-JP"));
 
+class X11EditBoxPaste : public X11Input
+{
+};
+
+// Another program's text pasted into a box in a locale that lacks some of
+// it: the rest arrives, with the mark a commit would carry.
+TEST_P(X11EditBoxPaste, TextFromAnotherProgramArrivesWithMarksForWhatTheLocaleLacks)
+{
+    gui::CGUIEditBoxML* box = addBox(core::rect<s32>(350, 80, 550, 100));
+    // 这个한국어𠀀: 这个 and 𠀀 are not Korean, 한국어 is not Chinese.
+    ASSERT_EQ(0, system("printf '\xe8\xbf\x99\xe4\xb8\xaa\xed\x95\x9c\xea\xb5\xad\xec\x96\xb4"
+                        "\xf0\xa0\x80\x80' | xclip -selection clipboard -i"));
+    // xclip serves from a child of its own, which may take the selection late.
+    ASSERT_TRUE(
+        pumpUntil([] { return system("xclip -selection clipboard -o >/dev/null 2>&1") == 0; }));
+    click(360, 90);
+    send({"key", "ctrl+v"});
+    const bool korean = locale() == "ko_KR.EUC-KR";
+    EXPECT_EQ(std::wstring(korean ? L"\u3013\u3013\ud55c\uad6d\uc5b4\u3013"
+                                  : L"\u8fd9\u4e2a\ud55c\uad6d\uc5b4\U00020000"),
+              std::wstring(box->getText()));
+}
+
+// GB18030 writes every character.
+INSTANTIATE_TEST_SUITE_P(Locales, X11EditBoxPaste,
+                         ::testing::Values("ko_KR.EUC-KR", "zh_CN.GB18030"));
+
 // Compose sequences are the UTF-8 locale's; the EUC-JP one has none.
 class X11EditBoxCompose : public X11EditBoxInput
 {

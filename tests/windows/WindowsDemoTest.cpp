@@ -1,7 +1,8 @@
 // The Windows program under Wine, seen and driven from outside as a person
-// would: the prompt, the drivers, typing, a real X input method (uim-xim
-// with Anthy) committing through Wine's IMM32, the clipboard shared with X
-// clients, and the file dialog in code page 932.
+// would: the prompt, the drivers, typing, real X input methods (uim-xim
+// with Anthy; fcitx5 with pinyin and with hangul in code pages 936 and 949)
+// committing through Wine's IMM32, the clipboard shared with X clients, and
+// the file dialog in code page 932.
 #include "app/DriverPrompt.h"
 #include "ime/server/XInputMethodServer.h"
 #include "support/DemoProcess.h"
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <unistd.h>
@@ -178,6 +180,81 @@ TEST_F(WindowsDemo, TypedAndCommittedTextReachTheBoxAndTheClipboardCrosses)
     click(60, 226); // Quit
     EXPECT_EQ(0, Process->waitForExit(15000));
 }
+
+// A Chinese and a Korean user's commit: Wine gives the program code page
+// 936 under a simplified Chinese locale and 949 under a Korean one, and its
+// XIM bridge hands what the server commits to IMM32. 汉语 has no form in
+// code pages 932 and 949, 한국어 none in 932 and 936: only the locale's own
+// code page carries them whole.
+struct SCommit
+{
+    const char* Locale;
+    const char* Server;
+    const char* Keys;
+    const char* CommitKey;
+    const char* Expected; // UTF-8, as an X client reads the copy
+};
+
+void PrintTo(const SCommit& commit, std::ostream* os)
+{
+    *os << commit.Server << " " << commit.Locale;
+}
+
+class WindowsDemoCommit : public WindowsDemo, public ::testing::WithParamInterface<SCommit>
+{
+};
+
+TEST_P(WindowsDemoCommit, CommittedTextReachesTheBoxInTheLocalesCodePage)
+{
+    const SCommit& commit = GetParam();
+    ASSERT_TRUE(testsupport::XInputMethodServer::available(commit.Server)) << commit.Server;
+    testsupport::XInputMethodServer* server =
+        testsupport::XInputMethodServer::shared(commit.Server);
+    ASSERT_TRUE(server);
+    setenv("XMODIFIERS", testsupport::XInputMethodServer::modifiers(commit.Server), 1);
+    setenv("LC_ALL", commit.Locale, 1);
+    ASSERT_TRUE(open('d'));
+
+    click(540, 120);
+    // fcitx5 starts each context with composing off. While it composes,
+    // Wine hands Ctrl+A and Ctrl+C on as plain letters: it goes off again
+    // before the copy. A busy machine may make the program's context late
+    // for the first switch, which then leaves composing on at the copy: the
+    // next round switches it off first.
+    const std::string toggle = std::string("key ") + server->toggleKey();
+    std::string copied;
+    for (int round = 0; round < 3 && copied != commit.Expected; ++round)
+    {
+        if (round > 0)
+            xdotool(toggle);
+        xdotool("key ctrl+a BackSpace");
+        xdotool(toggle);
+        xdotool(std::string("type --delay 50 ") + commit.Keys);
+        xdotool(std::string("key ") + commit.CommitKey);
+        xdotool(toggle);
+        // The first conversion may load a dictionary: a few copies are allowed.
+        for (int tries = 0; tries < 3 && copied != commit.Expected; ++tries)
+        {
+            xdotool("key ctrl+a ctrl+c");
+            copied = clipboard();
+            // A switch that the server takes late leaves it composing for
+            // Ctrl+A, which then types an "a" after the commit instead of
+            // selecting: that letter is the copy's, not the commit's.
+            while (copied.size() > strlen(commit.Expected) && copied.back() == 'a')
+                copied.pop_back();
+        }
+    }
+    EXPECT_EQ(commit.Expected, copied);
+
+    Probe->sendDeleteWindow(Window);
+    EXPECT_EQ(0, Process->waitForExit(15000));
+}
+
+INSTANTIATE_TEST_SUITE_P(ChineseKorean, WindowsDemoCommit,
+                         ::testing::Values(SCommit{"zh_CN.UTF-8", "fcitx5-pinyin", "hanyu", "space",
+                                                   "\u6c49\u8bed"},
+                                           SCommit{"ko_KR.UTF-8", "fcitx5-hangul", "gksrnrdj",
+                                                   "Return", "\ud55c\uad6d\uc5b4"}));
 
 //! Which pixels of a rectangle of the window differ from its first one:
 //! the shape of what is drawn there, whatever the colour depth.

@@ -15,21 +15,34 @@ using namespace dialogtest;
 namespace
 {
 
-// The same Japanese names, "資料" (a folder) and "日本語.txt", in the two
-// encodings a Japanese user's locale may use.
+// A folder and a file named in the user's locale: "資料" and "日本語.txt" in
+// both encodings a Japanese user's locale may use, simplified Chinese "资料"
+// and "中文𠀀.txt" (U+20000: four bytes in GB18030), Korean "자료" and "한국어.txt".
 struct Encoding
 {
     const char* Locale;
     const char* Folder;
     const char* File;
+    const wchar_t* FolderName;
+    const wchar_t* FileName;
+    const char* Tag;
 };
 
-const Encoding EucJp = {"ja_JP.EUC-JP", "\xbb\xf1\xce\xc1", "\xc6\xfc\xcb\xdc\xb8\xec.txt"};
-const Encoding Utf8 = {"ja_JP.UTF-8", "\xe8\xb3\x87\xe6\x96\x99",
-                       "\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e.txt"};
+const Encoding EucJp = {"ja_JP.EUC-JP",  "\xbb\xf1\xce\xc1",        "\xc6\xfc\xcb\xdc\xb8\xec.txt",
+                        L"\u8cc7\u6599", L"\u65e5\u672c\u8a9e.txt", "EucJp"};
+const Encoding Utf8 = {
+    "ja_JP.UTF-8",   "\xe8\xb3\x87\xe6\x96\x99", "\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e.txt",
+    L"\u8cc7\u6599", L"\u65e5\u672c\u8a9e.txt",  "Utf8"};
+const Encoding Gb18030 = {"zh_CN.GB18030",
+                          "\xd7\xca\xc1\xcf",
+                          "\xd6\xd0\xce\xc4\x95\x32\x82\x36.txt",
+                          L"\u8d44\u6599",
+                          L"\u4e2d\u6587\U00020000.txt",
+                          "Gb18030"};
+const Encoding EucKr = {"ko_KR.EUC-KR",  "\xc0\xda\xb7\xe1",        "\xc7\xd1\xb1\xb9\xbe\xee.txt",
+                        L"\uc790\ub8cc", L"\ud55c\uad6d\uc5b4.txt", "EucKr"};
 
-const wchar_t* const FolderName = L"\u8cc7\u6599";
-const wchar_t* const FileName = L"\u65e5\u672c\u8a9e.txt";
+const wchar_t* const FolderName = EucJp.FolderName;
 
 std::string processLocale()
 {
@@ -47,15 +60,17 @@ void PrintTo(const Encoding& enc, std::ostream* os)
     *os << enc.Locale;
 }
 
-class JapaneseNames : public ::testing::TestWithParam<Encoding>
+class NamesInTheUserLocale : public ::testing::TestWithParam<Encoding>
 {
 };
 
 } // namespace
 
-TEST_P(JapaneseNames, AreListedDecodedWithTheirIconsInTheFileSystemsOrder)
+TEST_P(NamesInTheUserLocale, AreListedDecodedWithTheirIconsInTheFileSystemsOrder)
 {
     const Encoding& enc = GetParam();
+    const wchar_t* const FolderName = enc.FolderName;
+    const wchar_t* const FileName = enc.FileName;
     testsupport::ScopedUserLocale locale(enc.Locale);
     testsupport::TemporaryDirectory dir;
     makeDirectory(dir.path() + "/" + enc.Folder);
@@ -91,9 +106,10 @@ TEST_P(JapaneseNames, AreListedDecodedWithTheirIconsInTheFileSystemsOrder)
     EXPECT_EQ(dir.path() + "/" + enc.Folder, std::string(dialog->getDirectoryName().c_str()));
 }
 
-INSTANTIATE_TEST_SUITE_P(UserLocale, JapaneseNames, ::testing::Values(EucJp, Utf8),
+INSTANTIATE_TEST_SUITE_P(UserLocale, NamesInTheUserLocale,
+                         ::testing::Values(EucJp, Utf8, Gb18030, EucKr),
                          [](const ::testing::TestParamInfo<Encoding>& info)
-                         { return info.param.Locale == EucJp.Locale ? "EucJp" : "Utf8"; });
+                         { return std::string(info.param.Tag); });
 
 TEST(DialogListing, LeavesTheProcessLocaleAsItFoundIt)
 {
@@ -168,6 +184,9 @@ TEST(DialogListing, LenientDecodingKeepsWhatIsValidAroundBadBytes)
         {Utf8.Locale, "a\xe3\x81", L"a\ufffd\ufffd"}, // cut short at the end
         {EucJp.Locale, "\xa4\xa2x\xa4", L"\u3042x\ufffd"},
         {EucJp.Locale, "", L""},
+        // A four-byte character whole, then one cut after two bytes.
+        {Gb18030.Locale, "\x95\x32\x82\x36-\x95\x32", L"\U00020000-\ufffd2"},
+        {EucKr.Locale, "\xc7\xd1x\xc7", L"\ud55cx\ufffd"},
     };
     for (const Case& c : cases)
     {

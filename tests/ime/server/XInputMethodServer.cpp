@@ -20,6 +20,7 @@ namespace testsupport
 
 struct XInputMethodServer::SKind
 {
+    //! What the tests call it: the program, and its input method unless that is Anthy.
     const char* Name;
     std::vector<const char*> Command;
     //! The selection a running server owns; the root window's XIM_SERVERS
@@ -27,52 +28,69 @@ struct XInputMethodServer::SKind
     const char* Selection;
     const char* Modifiers;
     const char* Toggle;
+    //! The input method it composes with: fcitx5's profile default, IBus's
+    //! engine (set once a context has the focus). uim names it in Command.
+    const char* Method;
     bool NeedsBus;
     bool StartsContextsSwitchedOff;
     bool ReportsInputStyle;
+    //! Keys that compose one character, the keys that commit it, and the
+    //! character: what proves the server composes.
+    const char* ProofKeys;
+    const char* ProofCommit;
+    const wchar_t* ProofText;
 };
 
 namespace
 {
 
 // Addons of fcitx5 that a desktop has and a test does not need: they only
-// cost start-up time. The XIM front end, Anthy and the classic window that
-// shows the composition stay.
+// cost start-up time. The XIM front end, the input methods and the classic
+// window that shows the composition stay.
 const char* const Fcitx5Unneeded = "--disable=wayland,waylandim,kimpanel,notificationitem,"
                                    "notifications,clipboard,dbusfrontend,fcitx4frontend,"
-                                   "ibusfrontend,quickphrase,unicode,imselector";
+                                   "ibusfrontend,quickphrase,unicode,imselector,cloudpinyin";
 
 // Anthy takes its home from the password database, not from HOME: without
 // a private entry there every test would learn into the user's own
 // dictionary, and what the user taught it would change the tests' results.
 const char* const NssWrapper = "/usr/lib/x86_64-linux-gnu/libnss_wrapper.so";
 
+#define MOJIBAN_FCITX5                                                                             \
+    {"/usr/bin/fcitx5", Fcitx5Unneeded}, "@server=fcitx", "@im=fcitx", "ctrl+space"
+#define MOJIBAN_IBUS {"/usr/bin/ibus-daemon", "--xim"}, "@server=ibus", "@im=ibus"
+
+// あ for "a" in Japanese, 啊 (fcitx5) or 阿 (libpinyin) for "a" in pinyin,
+// 아 for "dk" on the Korean two-set keyboard, 八 for ㄅㄚ on the standard
+// zhuyin keyboard: the first candidate of each, with nothing learnt yet.
 const XInputMethodServer::SKind Kinds[] = {
     {"uim",
      {"/usr/bin/uim-xim", "--engine=anthy-utf8"},
      "@server=uim",
      "@im=uim",
      "shift+space",
+     "",
      false,
      true,
-     true},
-    {"fcitx5",
-     {"/usr/bin/fcitx5", Fcitx5Unneeded},
-     "@server=fcitx",
-     "@im=fcitx",
-     "ctrl+space",
      true,
-     true,
-     false},
-    {"ibus",
-     {"/usr/bin/ibus-daemon", "--xim"},
-     "@server=ibus",
-     "@im=ibus",
-     "ctrl+j",
-     true,
-     false,
-     false},
+     "a",
+     "Return",
+     L"\u3042"},
+    {"fcitx5", MOJIBAN_FCITX5, "anthy", true, true, false, "a", "Return", L"\u3042"},
+    {"ibus", MOJIBAN_IBUS, "ctrl+j", "anthy", true, false, false, "a", "Return", L"\u3042"},
+    {"fcitx5-pinyin", MOJIBAN_FCITX5, "pinyin", true, true, false, "a", "space", L"\u554a"},
+    {"fcitx5-hangul", MOJIBAN_FCITX5, "hangul", true, true, false, "dk", "Return", L"\uc544"},
+    {"fcitx5-chewing", MOJIBAN_FCITX5, "chewing", true, true, false, "18 ", "Return", L"\u516b"},
+    {"ibus-libpinyin", MOJIBAN_IBUS, "Shift_L", "libpinyin", true, false, false, "a", "space",
+     L"\u963f"},
+    {"ibus-hangul", MOJIBAN_IBUS, "shift+space", "hangul", true, false, false, "dk", "Return",
+     L"\uc544"},
+    {"ibus-chewing", MOJIBAN_IBUS, "Shift_L", "chewing", true, false, false, "18 ", "Return",
+     L"\u516b"},
 };
+
+#undef MOJIBAN_FCITX5
+#undef MOJIBAN_IBUS
 
 const XInputMethodServer::SKind* findKind(const std::string& name)
 {
@@ -80,6 +98,18 @@ const XInputMethodServer::SKind* findKind(const std::string& name)
         if (name == kind.Name)
             return &kind;
     return 0;
+}
+
+const char* serverLocale(const XInputMethodServer::SKind& kind)
+{
+    const std::string method = kind.Method;
+    if (method == "libpinyin" || method == "pinyin")
+        return "zh_CN.UTF-8";
+    if (method == "hangul")
+        return "ko_KR.UTF-8";
+    if (method == "chewing")
+        return "zh_TW.UTF-8";
+    return "ja_JP.UTF-8";
 }
 
 bool waitFor(const std::function<bool()>& done, int timeoutMs)
@@ -128,7 +158,15 @@ XInputMethodServer::~XInputMethodServer()
 bool XInputMethodServer::available(const std::string& name)
 {
     const SKind* kind = findKind(name);
-    return kind && access(kind->Command[0], X_OK) == 0 && access(NssWrapper, R_OK) == 0;
+    if (!kind || access(kind->Command[0], X_OK) != 0 || access(NssWrapper, R_OK) != 0)
+        return false;
+    // Each input method is a package of its own.
+    const std::string program = kind->Command[0], method = kind->Method;
+    if (program == "/usr/bin/fcitx5")
+        return access(("/usr/share/fcitx5/inputmethod/" + method + ".conf").c_str(), R_OK) == 0;
+    if (program == "/usr/bin/ibus-daemon")
+        return access(("/usr/share/ibus/component/" + method + ".xml").c_str(), R_OK) == 0;
+    return true;
 }
 
 XInputMethodServer* XInputMethodServer::shared(const std::string& name)
@@ -142,6 +180,15 @@ XInputMethodServer* XInputMethodServer::shared(const std::string& name)
     const size_t index = (size_t)(kind - Kinds);
     if (!tried[index])
     {
+        // Kinds of one program (fcitx5 with pinyin, then with hangul) take
+        // turns: the one running ends first.
+        for (size_t other = 0; other < sizeof(Kinds) / sizeof(Kinds[0]); ++other)
+            if (other != index && servers[other] &&
+                std::string(Kinds[other].Selection) == kind->Selection)
+            {
+                servers[other].reset();
+                tried[other] = false;
+            }
         tried[index] = true;
         servers[index].reset(new XInputMethodServer(*kind));
         if (!servers[index]->start())
@@ -171,6 +218,21 @@ bool XInputMethodServer::reportsInputStyle() const
     return Kind.ReportsInputStyle;
 }
 
+const char* XInputMethodServer::proofKeys() const
+{
+    return Kind.ProofKeys;
+}
+
+const char* XInputMethodServer::proofCommitKeys() const
+{
+    return Kind.ProofCommit;
+}
+
+const wchar_t* XInputMethodServer::proofText() const
+{
+    return Kind.ProofText;
+}
+
 void XInputMethodServer::stop()
 {
     if (Pid > 0)
@@ -178,6 +240,9 @@ void XInputMethodServer::stop()
         // The server's helpers (IBus starts several) are in its group.
         kill(-Pid, SIGKILL);
         waitpid(Pid, 0, 0);
+        // The X server lets the selection go once it sees the connection
+        // close; a server started after must not take the old owner for its own.
+        waitFor([this] { return !announced(); }, 5000);
     }
     Pid = 0;
 }
@@ -208,17 +273,18 @@ void XInputMethodServer::prepareHome()
     std::ofstream(Home.path() + "/passwd")
         << "tester:x:" << uid << ":" << gid << ":tester:" << Home.path() << ":/bin/sh\n";
     std::ofstream(Home.path() + "/group") << "tester:x:" << gid << ":\n";
-    if (std::string(Kind.Name) != "fcitx5")
+    if (std::string(Kind.Command[0]) != "/usr/bin/fcitx5")
         return;
-    // A profile whose default input method is Anthy; fcitx5-mozc can hang
-    // in its own server's start-up, and the client with it.
+    // A profile whose default input method is the kind's (for Japanese
+    // Anthy: fcitx5-mozc can hang in its own server's start-up, and the
+    // client with it).
     mkdir((Home.path() + "/.config").c_str(), 0700);
     mkdir((Home.path() + "/.config/fcitx5").c_str(), 0700);
     std::ofstream profile(Home.path() + "/.config/fcitx5/profile");
-    profile << "[Groups/0]\nName=Default\nDefault Layout=us\nDefaultIM=anthy\n\n"
-               "[Groups/0/Items/0]\nName=keyboard-us\nLayout=\n\n"
-               "[Groups/0/Items/1]\nName=anthy\nLayout=\n\n"
-               "[GroupOrder]\n0=Default\n";
+    profile << "[Groups/0]\nName=Default\nDefault Layout=us\nDefaultIM=" << Kind.Method
+            << "\n\n[Groups/0/Items/0]\nName=keyboard-us\nLayout=\n\n"
+               "[Groups/0/Items/1]\nName="
+            << Kind.Method << "\nLayout=\n\n[GroupOrder]\n0=Default\n";
 }
 
 void XInputMethodServer::setChildEnvironment()
@@ -230,8 +296,10 @@ void XInputMethodServer::setChildEnvironment()
     setenv("XDG_RUNTIME_DIR", (Home.path() + "/run").c_str(), 1);
     for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
         unsetenv(name);
-    // It serves clients of every locale whatever its own.
-    setenv("LC_ALL", "ja_JP.UTF-8", 1);
+    // It serves clients of every locale whatever its own, but IBus's panel
+    // picks the engines it preloads, and may switch a new context to, by
+    // its language.
+    setenv("LC_ALL", serverLocale(Kind), 1);
     if (!BusAddress.empty())
         setenv("DBUS_SESSION_BUS_ADDRESS", BusAddress.c_str(), 1);
     // ibus-anthy is Python and needs Debian's own interpreter with its
@@ -341,10 +409,10 @@ int XInputMethodServer::countMappedWindowsBesides(unsigned long window)
     return viewable;
 }
 
-void XInputMethodServer::attachFocusedClient()
+bool XInputMethodServer::attachFocusedClient()
 {
-    if (std::string(Kind.Name) != "ibus")
-        return;
+    if (std::string(Kind.Command[0]) != "/usr/bin/ibus-daemon")
+        return false;
     // The engine is set on the focused context; without one the call fails.
     // Its exit status says nothing either way, so the caller checks by typing.
     const pid_t pid = fork();
@@ -352,17 +420,18 @@ void XInputMethodServer::attachFocusedClient()
     {
         detachChild(-1);
         setChildEnvironment();
-        execl("/usr/bin/ibus", "ibus", "engine", "anthy", (char*)0);
+        execl("/usr/bin/ibus", "ibus", "engine", Kind.Method, (char*)0);
         _exit(127);
     }
     if (pid < 0)
-        return;
+        return false;
     int status = 0;
     if (!waitFor([pid, &status] { return waitpid(pid, &status, WNOHANG) == pid; }, 10000))
     {
         kill(pid, SIGKILL);
         waitpid(pid, 0, 0);
     }
+    return true;
 }
 
 } // namespace testsupport

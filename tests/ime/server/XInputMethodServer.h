@@ -10,22 +10,26 @@
 namespace testsupport
 {
 
-//! A real X input method server composing Japanese with Anthy on the test's
-//! X server, as Debian ships it: uim-xim, fcitx5 or IBus through its XIM
-//! front end. Each gets a home of its own, so that nothing it learns carries
+//! A real X input method server on the test's X server, as Debian ships
+//! it: uim-xim, fcitx5 or IBus through its XIM front end, composing Japanese
+//! with Anthy, or fcitx5 and IBus composing Chinese (pinyin, chewing) or
+//! Korean (hangul). Each gets a home of its own, so that nothing it learns carries
 //! over from earlier runs, and fcitx5 and IBus a D-Bus session of their own.
 //! One of a kind serves the whole test program: a second one on the same
-//! display leaves clients waiting.
+//! display leaves clients waiting, so kinds of one program take turns.
 class XInputMethodServer
 {
 public:
     //! What tells the servers apart: how each starts and is driven.
     struct SKind;
 
-    //! "uim", "fcitx5" or "ibus".
+    //! "uim", "fcitx5" or "ibus" (with Anthy); "fcitx5-pinyin",
+    //! "fcitx5-hangul", "fcitx5-chewing", "ibus-libpinyin", "ibus-hangul" or
+    //! "ibus-chewing".
     static bool available(const std::string& name = "uim");
     //! The program's server of that name, started on first use and ended
-    //! with the program. Null when it did not come up.
+    //! with the program, or when a kind of the same program is asked for.
+    //! Null when it did not come up.
     static XInputMethodServer* shared(const std::string& name = "uim");
     //! The XMODIFIERS value that selects the server of that name.
     static const char* modifiers(const std::string& name = "uim");
@@ -47,9 +51,14 @@ public:
     bool startsContextsSwitchedOff() const;
     //! Whether it reports a context's input style truly.
     bool reportsInputStyle() const;
+    //! What proves that it composes: the keys that compose one character,
+    //! those that commit it (for xdotool) and the character committed.
+    const char* proofKeys() const;
+    const char* proofCommitKeys() const;
+    const wchar_t* proofText() const;
     //! What the server needs once a client's context has the focus: IBus
-    //! only takes the engine then.
-    void attachFocusedClient();
+    //! only takes the engine then. Whether there was anything to do.
+    bool attachFocusedClient();
 
     //! Ends the server and its D-Bus session.
     ~XInputMethodServer();
