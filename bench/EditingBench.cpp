@@ -109,9 +109,9 @@ public:
         gui::IGUIEnvironment* gui = Device.gui();
         Box[EngineBox] = gui->addEditBox(Text.c_str(), area, true, gui->getRootGUIElement());
         Box[OurBoxBuiltInFont] =
-            new gui::CGUIEditBoxML(Text.c_str(), gui->getRootGUIElement(), area);
+            new gui::CGUIEditBoxML(gui, Text.c_str(), gui->getRootGUIElement(), area);
         Box[OurBoxBuiltInFont]->drop();
-        Box[OurBoxTrueType] = new gui::CGUIEditBoxML(Text.c_str(), gui->getRootGUIElement(), area);
+        Box[OurBoxTrueType] = new gui::CGUIEditBoxML(gui, Text.c_str(), gui->getRootGUIElement(), area);
         Box[OurBoxTrueType]->drop();
         Font = createIpaFont();
         if (Font)

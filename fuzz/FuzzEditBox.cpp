@@ -221,7 +221,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     appDevice();
     gui::CGUITTFace* face = new gui::CGUITTFace();
-    gui::CGUITTFont* font = new gui::CGUITTFont();
+    gui::CGUITTFont* font = new gui::CGUITTFont(appDevice()->getVideoDriver());
     require(face->load(ipaFont()), "IPA Gothic did not load");
     require(font->attach(face, 12), "IPA Gothic did not attach");
     face->drop();

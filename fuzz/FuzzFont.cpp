@@ -400,7 +400,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     gui::CGUITTFace* face = new gui::CGUITTFace();
     if (face->load(base.WorkPath.c_str()))
     {
-        gui::CGUITTFont* font = new gui::CGUITTFont();
+        gui::CGUITTFont* font = new gui::CGUITTFont(driver);
         font->setGlyphAtlas(in.flag());
         const u32 size = pixelSizeFor(*face, selector);
         if (asFallback && intactFace()->Loaded)

@@ -5,7 +5,6 @@
 #include "FuzzEditBox.h"
 #include "FuzzSupport.h"
 
-#include "app/AppGlobals.h"
 #include "gui/dialog/CGUIFileOpenDialogML.h"
 #include "ime/UserLocaleText.h"
 #include "ime/CIrrInputMethod.h"
@@ -297,9 +296,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     IrrlichtDevice* device = appDevice();
     PumpDevice = new testsupport::CRecordingDevice(device);
-    AppDevice = PumpDevice;
-    Pump = new CIrrInputMethod();
-    AppDevice = device;
+    Pump = new CIrrInputMethod(PumpDevice);
 
     char directory[] = "/tmp/mojiban-fuzz-listing-XXXXXX";
     require(mkdtemp(directory) != 0, "no temporary directory");

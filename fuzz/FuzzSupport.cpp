@@ -1,6 +1,5 @@
 #include "FuzzSupport.h"
 
-#include "app/AppGlobals.h"
 #include "harness/IpaFont.h"
 
 #include <clocale>
@@ -36,8 +35,6 @@ IrrlichtDevice* appDevice()
         device = createDevice(video::EDT_NULL, core::dimension2d<u32>(640, 480));
         require(device != 0, "the null device could not be created");
         device->getLogger()->setLogLevel(ELL_NONE);
-        AppDevice = device;
-        AppGuiEnvironment = device->getGUIEnvironment();
         setlocale(LC_ALL, "C");
     }
     return device;

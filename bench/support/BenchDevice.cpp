@@ -1,6 +1,5 @@
 #include "support/BenchDevice.h"
 
-#include "app/AppGlobals.h"
 #include "support/VirtualDisplay.h"
 
 #include <cstdio>
@@ -9,6 +8,16 @@ using namespace irr;
 
 namespace benchsupport
 {
+
+namespace
+{
+video::IVideoDriver* CurrentDriver = 0;
+} // namespace
+
+video::IVideoDriver* currentDriver()
+{
+    return CurrentDriver;
+}
 
 BenchDevice::BenchDevice(video::E_DRIVER_TYPE type, const core::dimension2d<u32>& size)
     : Type(type), Device(0)
@@ -28,16 +37,15 @@ BenchDevice::BenchDevice(video::E_DRIVER_TYPE type, const core::dimension2d<u32>
         fprintf(stderr, "no engine device for the %s driver\n", driverName(type));
         return;
     }
-    AppDevice = Device;
-    AppGuiEnvironment = Device->getGUIEnvironment();
+    CurrentDriver = Device->getVideoDriver();
 }
 
 BenchDevice::~BenchDevice()
 {
     if (!Device)
         return;
-    AppGuiEnvironment = 0;
-    AppDevice = 0;
+    if (CurrentDriver == Device->getVideoDriver())
+        CurrentDriver = 0;
     Device->closeDevice();
     Device->drop();
 }

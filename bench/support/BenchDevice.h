@@ -6,10 +6,10 @@
 namespace benchsupport
 {
 
-//! A real engine device made the application's AppDevice and
-//! AppGuiEnvironment while the object lives, as the demo's start-up does.
-//! Drivers other than EDT_NULL get a window on a private virtual X server.
-//! ok() is false when the engine or the X server refused.
+//! A real engine device, the benchmarks' current one while the object
+//! lives (currentDriver). Drivers other than EDT_NULL get a window on a
+//! private virtual X server. ok() is false when the engine or the X server
+//! refused.
 class BenchDevice
 {
 public:
@@ -29,6 +29,10 @@ private:
     irr::video::E_DRIVER_TYPE Type;
     irr::IrrlichtDevice* Device;
 };
+
+//! The video driver of the BenchDevice made last and still alive; null
+//! without one.
+irr::video::IVideoDriver* currentDriver();
 
 //! Short name of a driver for benchmark names and reports.
 const char* driverName(irr::video::E_DRIVER_TYPE type);

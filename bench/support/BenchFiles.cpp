@@ -1,6 +1,7 @@
 #include "support/BenchFiles.h"
 
 #include "harness/IpaFont.h"
+#include "support/BenchDevice.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -115,7 +116,7 @@ gui::CGUITTFont* createIpaFont(u32 size)
         face->drop();
         return 0;
     }
-    gui::CGUITTFont* font = new gui::CGUITTFont();
+    gui::CGUITTFont* font = new gui::CGUITTFont(currentDriver());
     const bool attached = font->attach(face, size);
     face->drop();
     if (!attached)

@@ -20,9 +20,9 @@ std::string joyoKanjiPath();
 //! file cannot be read or holds nothing.
 bool readJoyoKanji(std::wstring& kanji, std::string& why);
 
-//! A font on IPA Gothic at the demo's size, attached to a face of its own;
-//! needs AppGuiEnvironment. Null, after saying why on stderr, when the face
-//! does not load.
+//! A font on IPA Gothic at the demo's size, attached to a face of its own,
+//! on the current BenchDevice's driver. Null, after saying why on stderr,
+//! when the face does not load.
 irr::gui::CGUITTFont* createIpaFont(irr::u32 size = 12);
 
 } // namespace benchsupport

@@ -1,5 +1,3 @@
-#include "FontTestSupport.h"
-
 #include "app/DemoFontSetup.h"
 #include "support/ScopedAppDevice.h"
 #include "support/TestEnvironment.h"
@@ -9,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <string>
 
 using namespace irr;
@@ -72,7 +71,7 @@ TEST_F(DemoFonts, WithoutTheFileEveryTextKeepsTheBuiltInFont)
 TEST_F(DemoFonts, AFileFreeTypeCannotOpenKeepsTheBuiltInFont)
 {
     ASSERT_EQ(0, mkdir((Directory.path() + "/fonts").c_str(), 0755));
-    fonttest::writeFile(Directory.path() + "/fonts/ipag.ttf", "not a font");
+    std::ofstream(Directory.path() + "/fonts/ipag.ttf") << "not a font";
     setUpIn(Directory.path());
     EXPECT_EQ(builtIn(), skin()->getFont(gui::EGDF_DEFAULT));
 }
