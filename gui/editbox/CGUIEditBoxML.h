@@ -315,6 +315,10 @@ private:
         s32 LastLine;
     };
     void drawFrame(IGUISkin* skin);
+    //! Pixels between the frame's outer edge and the text, from the skin's
+    //! text distance, as drawing, wrapping and hit-testing all take them.
+    s32 getFrameInsetX() const;
+    s32 getFrameInsetY() const;
     void drawTextLines(IGUISkin* skin, IGUIFont* font, bool focus, const core::rect<s32>& clip);
     void drawLineSelection(IGUISkin* skin, IGUIFont* font, const core::stringw& lineText, s32 start,
                            s32 line, const SDrawnSelection& selection, video::SColor color,

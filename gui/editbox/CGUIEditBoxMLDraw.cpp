@@ -80,6 +80,19 @@ void CGUIEditBoxML::draw()
         drawCursor(skin, font, clip);
 }
 
+// The engine's default skin has a text distance of 2: an inset of 3.
+s32 CGUIEditBoxML::getFrameInsetX() const
+{
+    IGUISkin* skin = Environment->getSkin();
+    return skin ? skin->getSize(EGDS_TEXT_DISTANCE_X) + 1 : 3;
+}
+
+s32 CGUIEditBoxML::getFrameInsetY() const
+{
+    IGUISkin* skin = Environment->getSkin();
+    return skin ? skin->getSize(EGDS_TEXT_DISTANCE_Y) + 1 : 3;
+}
+
 void CGUIEditBoxML::drawFrame(IGUISkin* skin)
 {
     FrameRect = AbsoluteRect;
@@ -87,8 +100,8 @@ void CGUIEditBoxML::drawFrame(IGUISkin* skin)
         return;
     skin->draw3DSunkenPane(this, skin->getColor(EGDC_WINDOW), false, Background, FrameRect,
                            &AbsoluteClippingRect);
-    const s32 insetX = skin->getSize(EGDS_TEXT_DISTANCE_X) + 1;
-    const s32 insetY = skin->getSize(EGDS_TEXT_DISTANCE_Y) + 1;
+    const s32 insetX = getFrameInsetX();
+    const s32 insetY = getFrameInsetY();
     FrameRect.UpperLeftCorner.X += insetX;
     FrameRect.LowerRightCorner.X -= insetX;
     FrameRect.UpperLeftCorner.Y += insetY;

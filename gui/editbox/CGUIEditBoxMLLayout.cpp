@@ -143,7 +143,7 @@ void CGUIEditBoxML::breakText()
 
     SLineBreaking state;
     state.Font = font;
-    state.WrapWidth = RelativeRect.getWidth() - 6;
+    state.WrapWidth = RelativeRect.getWidth() - 2 * getFrameInsetX();
     const s32 size = (s32)Text.size();
     for (s32 i = 0; i < size; ++i)
     {

@@ -71,7 +71,7 @@ s32 CGUIEditBoxML::getCursorPos(s32 x, s32 y)
     if (!font || lineCount == 0)
         return core::clamp(CursorPos, 0, (s32)Text.size());
 
-    x += 3;
+    x += getFrameInsetX();
     s32 line = lineCount - 1;
     for (s32 i = 0; i < lineCount; ++i)
     {
@@ -129,7 +129,7 @@ void CGUIEditBoxML::setCompositionWindowPos()
     }
     const s32 w = measured ? PrefixWidth : getShownPrefixWidth(font, CursorPos);
     const s32 h = (s32)font->getDimension(L"|").Height;
-    const s32 x = AbsoluteRect.UpperLeftCorner.X + (Border ? 3 : 0) + w - HScrollPos;
+    const s32 x = AbsoluteRect.UpperLeftCorner.X + (Border ? getFrameInsetX() : 0) + w - HScrollPos;
     const s32 y = AbsoluteRect.LowerRightCorner.Y - 2 * h;
     ime::setCompositionWindowPos(x, y);
 }

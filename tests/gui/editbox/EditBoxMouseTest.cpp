@@ -38,8 +38,9 @@ protected:
     {
         b->setTextRect(line);
         const core::stringw text = b->lineLayout() ? b->BrokenLines[line] : b->text();
+        const s32 inset = App.gui()->getSkin()->getSize(gui::EGDS_TEXT_DISTANCE_X) + 1;
         return b->CurrentTextRect.UpperLeftCorner.X +
-               widthOf(Font, text.subString(0, column).c_str()) + 1 - 3;
+               widthOf(Font, text.subString(0, column).c_str()) + 1 - inset;
     }
     s32 yOf(TestEditBox* b, s32 line)
     {
@@ -162,6 +163,29 @@ TEST_F(EditBoxMouse, ClicksBesideTheLinesFindTheNearestLine)
     // Single-line: the whole text is the line.
     TestEditBox* single = box(L"abc", core::rect<s32>(20, 130, 220, 150));
     EXPECT_EQ(single->getCursorPos(400, 0), 3);
+}
+
+// Drawing insets the text by the skin's text distance; wrapping and hit
+// testing must take the same inset, whatever the skin says.
+TEST_F(EditBoxMouse, ASkinsWiderTextDistanceMovesWrapsAndHitsWithTheDrawnText)
+{
+    gui::IGUISkin* skin = App.gui()->getSkin();
+    const s32 saved = skin->getSize(gui::EGDS_TEXT_DISTANCE_X);
+    skin->setSize(gui::EGDS_TEXT_DISTANCE_X, 10);
+    // "alpha beta" fits the default inset's wrap width but not this one's.
+    const s32 width = widthOf(Font, L"alpha beta") + 10;
+    TestEditBox* b = box(L"alpha beta", core::rect<s32>(20, 20, 20 + width, 120), true);
+    b->setWordWrap(true);
+    b->draw();
+    ASSERT_EQ(2u, lines(*b).size());
+    EXPECT_EQ(L"beta", lines(*b)[1]);
+    EXPECT_EQ(b->FrameRect.UpperLeftCorner.X, b->getAbsolutePosition().UpperLeftCorner.X + 11);
+
+    App.gui()->setFocus(b);
+    mouse(b, EMIE_LMOUSE_PRESSED_DOWN, xOf(b, 1, 2), yOf(b, 1));
+    mouse(b, EMIE_LMOUSE_LEFT_UP, xOf(b, 1, 2), yOf(b, 1));
+    EXPECT_EQ(b->BrokenLineStarts[1] + 2, b->CursorPos);
+    skin->setSize(gui::EGDS_TEXT_DISTANCE_X, saved);
 }
 
 TEST_F(EditBoxMouse, CompositionWindowSitsAtTheCursor)
