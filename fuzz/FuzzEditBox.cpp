@@ -236,7 +236,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ime::setTickCountOverride(true, in.u24());
 
     gui::IGUIEnvironment* env = appDevice()->getGUIEnvironment();
-    CFuzzEditBox* box = new CFuzzEditBox(L"Editable Text1", env->getRootGUIElement(),
+    CFuzzEditBox* box = new CFuzzEditBox(env, L"Editable Text1", env->getRootGUIElement(),
                                          core::rect<s32>(10, 10, 130, 70));
     CFuzzClipboard* clipboard = new CFuzzClipboard();
     box->useClipboard(clipboard);

@@ -171,7 +171,7 @@ void checkClipboard(CInput& in, const std::string& bytes, bool valid, const Wide
 {
     gui::IGUIEnvironment* env = appDevice()->getGUIEnvironment();
     CFuzzEditBox* box =
-        new CFuzzEditBox(L"xy", env->getRootGUIElement(), core::rect<s32>(10, 10, 300, 40));
+        new CFuzzEditBox(env, L"xy", env->getRootGUIElement(), core::rect<s32>(10, 10, 300, 40));
     CFuzzClipboard* clipboard = new CFuzzClipboard();
     box->useClipboard(clipboard);
 
