@@ -12,6 +12,7 @@
 #include "support/SummaryReporter.h"
 #include "support/TextSamples.h"
 #include "support/ThreadCpuTime.h"
+#include "harness/KeyEvents.h"
 
 #include <cstdio>
 #include <string>
@@ -67,20 +68,8 @@ std::wstring sampleText(Layout layout, s32 length)
     return layout == MultiLineLines ? asciiLines((size_t)length) : asciiWords((size_t)length);
 }
 
-SEvent keyEvent(EKEY_CODE key, wchar_t c, bool control)
-{
-    SEvent event;
-    event.EventType = EET_KEY_INPUT_EVENT;
-    event.KeyInput.Key = key;
-    event.KeyInput.Char = c;
-    event.KeyInput.PressedDown = true;
-    event.KeyInput.Shift = false;
-    event.KeyInput.Control = control;
-    return event;
-}
-
-const SEvent TypeA = keyEvent(KEY_KEY_A, L'a', false);
-const SEvent ControlEnd = keyEvent(KEY_END, 0, true);
+const SEvent TypeA = harness::keyEvent(KEY_KEY_A, L'a');
+const SEvent ControlEnd = harness::keyEvent(KEY_END, 0, false, true);
 
 // One measured keystroke per kind of box, each under its own name for
 // callgrind.
@@ -111,7 +100,8 @@ public:
         Box[OurBoxBuiltInFont] =
             new gui::CGUIEditBoxML(gui, Text.c_str(), gui->getRootGUIElement(), area);
         Box[OurBoxBuiltInFont]->drop();
-        Box[OurBoxTrueType] = new gui::CGUIEditBoxML(gui, Text.c_str(), gui->getRootGUIElement(), area);
+        Box[OurBoxTrueType] =
+            new gui::CGUIEditBoxML(gui, Text.c_str(), gui->getRootGUIElement(), area);
         Box[OurBoxTrueType]->drop();
         Font = createIpaFont();
         if (Font)

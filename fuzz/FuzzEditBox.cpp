@@ -13,6 +13,7 @@
 #include "gui/font/CGUITTFont.h"
 #include "ime/InputMethodPlatform.h"
 #include "ime/TickCountOverride.h"
+#include "harness/EditBoxSoundness.h"
 
 #include <clocale>
 #include <cstring>
@@ -27,32 +28,11 @@ gui::IGUIFont* IpaFont = 0;
 
 void checkSound(const CFuzzEditBox* box)
 {
-    const s32 size = (s32)box->text().size();
-    require(box->CursorPos >= 0 && box->CursorPos <= size, "cursor outside the text");
-    require(box->SelectionStart >= 0 && box->SelectionStart <= size,
-            "selection start outside the text");
-    require(box->SelectionEnd >= 0 && box->SelectionEnd <= size, "selection end outside the text");
-    require(box->BrokenLines.size() == box->BrokenLineStarts.size(),
-            "line texts and line starts differ in number");
-    if (!box->lineLayout())
-        return;
-
-    require(box->BrokenLines.size() > 0, "line layout without lines");
-    require(box->BrokenLineStarts[0] == 0, "the first line does not start the text");
-    for (u32 i = 0; i < box->BrokenLines.size(); ++i)
-    {
-        const s32 start = box->BrokenLineStarts[i];
-        require(i == 0 || start >= box->BrokenLineStarts[i - 1], "line starts go backwards");
-        require(start >= 0 && start + (s32)box->BrokenLines[i].size() <= size,
-                "a line reaches past the text");
-        for (u32 k = 0; k < box->BrokenLines[i].size(); ++k)
-        {
-            wchar_t c = box->text()[start + k];
-            if (c == L'\r' || c == L'\n')
-                c = L' ';
-            require(box->BrokenLines[i][k] == c, "a line is not the text it starts at");
-        }
-    }
+    const harness::SEditBoxState state = {
+        &box->text(),      box->CursorPos,    box->SelectionStart,   box->SelectionEnd,
+        box->lineLayout(), &box->BrokenLines, &box->BrokenLineStarts};
+    const char* fault = harness::findEditBoxFault(state);
+    require(!fault, fault);
 }
 
 core::stringw randomText(CInput& in, unsigned maxLength)

@@ -2,6 +2,7 @@
 #define FUZZ_FUZZ_EDIT_BOX_H_INCLUDED
 
 #include "gui/editbox/CGUIEditBoxML.h"
+#include "harness/KeyEvents.h"
 
 #include <string>
 
@@ -66,18 +67,7 @@ public:
     }
 };
 
-inline irr::SEvent keyEvent(irr::EKEY_CODE key, wchar_t c, bool shift, bool control,
-                            bool pressed = true)
-{
-    irr::SEvent event;
-    event.EventType = irr::EET_KEY_INPUT_EVENT;
-    event.KeyInput.Key = key;
-    event.KeyInput.Char = c;
-    event.KeyInput.Shift = shift;
-    event.KeyInput.Control = control;
-    event.KeyInput.PressedDown = pressed;
-    return event;
-}
+using harness::keyEvent;
 
 } // namespace fuzzsupport
 

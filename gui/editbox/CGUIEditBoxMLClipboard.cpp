@@ -1,5 +1,7 @@
 #include "gui/editbox/CGUIEditBoxML.h"
 
+#include "gui/editbox/CrLfPairs.h"
+
 #include "ime/UserLocaleText.h"
 
 #include <string>
@@ -8,34 +10,6 @@ namespace irr
 {
 namespace gui
 {
-namespace
-{
-bool hasPair(const core::stringw& text)
-{
-    for (u32 i = 1; i < text.size(); ++i)
-    {
-        if (text[i] == L'\n' && text[i - 1] == L'\r')
-            return true;
-    }
-    return false;
-}
-
-// What breaking does to the pairs of text that comes in whole, done to the
-// pasted piece alone so that the cursor can be put right after it.
-void collapsePairs(core::stringw& text)
-{
-    core::stringw kept;
-    kept.reserve(text.size() + 1);
-    for (u32 i = 0; i < text.size(); ++i)
-    {
-        if (i > 0 && text[i] == L'\n' && text[i - 1] == L'\r')
-            continue;
-        kept.append(text[i]);
-    }
-    text = kept;
-}
-
-} // namespace
 
 // A password never reaches the clipboard, and neither does text the user's
 // locale cannot express: the clipboard then keeps what it had.
@@ -70,9 +44,9 @@ void CGUIEditBoxML::paste()
             // A single-line box keeps the pairs until it breaks lines. Only
             // pairs within the pasted text collapse: a CR LF that forms
             // where it meets the text is two breaks, as when typed.
-            const bool deferPairs = !hasLineLayout() && hasPair(pasted);
+            const bool deferPairs = !hasLineLayout() && hasCrLfPair(pasted);
             if (hasLineLayout())
-                collapsePairs(pasted);
+                collapseCrLfPairs(pasted);
             core::stringw candidate(Text.subString(0, from));
             candidate.append(pasted);
             candidate.append(Text.subString((u32)to, (s32)Text.size() - to));

@@ -1,5 +1,7 @@
 #include "gui/editbox/CGUIEditBoxML.h"
 
+#include "gui/editbox/CrLfPairs.h"
+
 #include <cstring>
 
 namespace irr
@@ -25,33 +27,12 @@ void CGUIEditBoxML::removeLineFeedsOfPairs()
         return;
     CollapsePairsPending = false;
 
-    const u32 size = Text.size();
-    u32 first = 1;
-    while (first < size && !(Text[first] == L'\n' && Text[first - 1] == L'\r'))
-        ++first;
-    if (first >= size)
+    s32 indices[3] = {CursorPos, SelectionStart, SelectionEnd};
+    if (!collapseCrLfPairs(Text, indices, 3))
         return;
-
-    core::stringw kept;
-    kept.reserve(size + 1);
-    s32 removedBeforeCursor = 0;
-    s32 removedBeforeStart = 0;
-    s32 removedBeforeEnd = 0;
-    for (u32 i = 0; i < size; ++i)
-    {
-        if (i > 0 && Text[i] == L'\n' && Text[i - 1] == L'\r')
-        {
-            removedBeforeCursor += (s32)i < CursorPos;
-            removedBeforeStart += (s32)i < SelectionStart;
-            removedBeforeEnd += (s32)i < SelectionEnd;
-            continue;
-        }
-        kept.append(Text[i]);
-    }
-    Text = kept;
-    CursorPos -= removedBeforeCursor;
-    SelectionStart -= removedBeforeStart;
-    SelectionEnd -= removedBeforeEnd;
+    CursorPos = indices[0];
+    SelectionStart = indices[1];
+    SelectionEnd = indices[2];
     clampIndices();
 }
 

@@ -4,6 +4,8 @@
 #include "gui/editbox/CGUIEditBoxML.h"
 #include "gui/font/CGUITTFont.h"
 #include "support/TestEnvironment.h"
+#include "harness/EditBoxSoundness.h"
+#include "harness/KeyEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -69,18 +71,7 @@ inline gui::IGUIFont* useIpaFont(gui::IGUIEnvironment* env)
     return font;
 }
 
-inline SEvent keyEvent(EKEY_CODE key, wchar_t c = 0, bool shift = false, bool control = false,
-                       bool pressed = true)
-{
-    SEvent event;
-    event.EventType = EET_KEY_INPUT_EVENT;
-    event.KeyInput.Key = key;
-    event.KeyInput.Char = c;
-    event.KeyInput.Shift = shift;
-    event.KeyInput.Control = control;
-    event.KeyInput.PressedDown = pressed;
-    return event;
-}
+using harness::keyEvent;
 
 inline SEvent mouseEvent(EMOUSE_INPUT_EVENT type, s32 x, s32 y)
 {
@@ -236,35 +227,11 @@ inline s32 widthOf(gui::IGUIFont* font, const wchar_t* text)
 //! the text itself, in order, with breaks shown as spaces.
 inline void expectSound(const TestEditBox& box)
 {
-    const s32 size = (s32)box.text().size();
-    ASSERT_GE(box.CursorPos, 0);
-    ASSERT_LE(box.CursorPos, size);
-    ASSERT_GE(box.SelectionStart, 0);
-    ASSERT_LE(box.SelectionStart, size);
-    ASSERT_GE(box.SelectionEnd, 0);
-    ASSERT_LE(box.SelectionEnd, size);
-    ASSERT_EQ(box.BrokenLines.size(), box.BrokenLineStarts.size());
-    if (!box.lineLayout())
-        return;
-
-    ASSERT_GT(box.BrokenLines.size(), 0u);
-    ASSERT_EQ(box.BrokenLineStarts[0], 0);
-    for (u32 i = 0; i < box.BrokenLines.size(); ++i)
-    {
-        const s32 start = box.BrokenLineStarts[i];
-        if (i > 0)
-        {
-            ASSERT_GE(start, box.BrokenLineStarts[i - 1]);
-        }
-        ASSERT_LE(start + (s32)box.BrokenLines[i].size(), size);
-        for (u32 k = 0; k < box.BrokenLines[i].size(); ++k)
-        {
-            wchar_t c = box.text()[start + k];
-            if (c == L'\r' || c == L'\n')
-                c = L' ';
-            ASSERT_EQ(box.BrokenLines[i][k], c) << "line " << i << " column " << k;
-        }
-    }
+    const harness::SEditBoxState state = {
+        &box.text(),      box.CursorPos,    box.SelectionStart,   box.SelectionEnd,
+        box.lineLayout(), &box.BrokenLines, &box.BrokenLineStarts};
+    const char* fault = harness::findEditBoxFault(state);
+    ASSERT_FALSE(fault) << fault;
 }
 
 } // namespace editboxtest
