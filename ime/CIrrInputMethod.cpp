@@ -2,6 +2,8 @@
 
 #include "ime/UserLocaleText.h"
 
+#include <vector>
+
 namespace irr
 {
 
@@ -66,8 +68,8 @@ void CIrrInputMethod::postCommittedString(const ime::SPlatformMessage& message)
     const s32 length = ime::getCompositionResult(0, 0);
     if (length <= 0)
         return;
-    c8* bytes = new c8[length + 1];
-    s32 read = ime::getCompositionResult(bytes, (u32)length);
+    std::vector<c8> bytes((size_t)length + 1);
+    s32 read = ime::getCompositionResult(bytes.data(), (u32)length);
     if (read < 0)
         read = 0;
     if (read > length)
@@ -78,9 +80,8 @@ void CIrrInputMethod::postCommittedString(const ime::SPlatformMessage& message)
     // half a string would be worse than none. The locale is back before any
     // event is posted, so that handlers run in the caller's.
     core::stringw characters;
-    if (ime::userLocaleToWide(bytes, characters))
+    if (ime::userLocaleToWide(bytes.data(), characters))
         postCharacters(characters.c_str(), characters.size());
-    delete[] bytes;
 }
 
 // The GUI environment hands user events to no element, so the focused one,

@@ -4,6 +4,8 @@
 
 #include <imm.h>
 
+#include <vector>
+
 namespace irr
 {
 namespace ime
@@ -142,16 +144,16 @@ void CWin32CommitCatcher::catchResult()
     const LONG length = ImmGetCompositionStringA(context, GCS_RESULTSTR, 0, 0);
     if (length > 0)
     {
-        c8* bytes = new c8[length];
-        const LONG read = ImmGetCompositionStringA(context, GCS_RESULTSTR, bytes, (DWORD)length);
+        std::vector<c8> bytes((size_t)length);
+        const LONG read =
+            ImmGetCompositionStringA(context, GCS_RESULTSTR, bytes.data(), (DWORD)length);
         if (read > 0)
         {
             SPendingEntry entry;
             entry.IsComposition = false;
-            entry.Result = core::stringc(bytes, (u32)(read < length ? read : length));
+            entry.Result = core::stringc(bytes.data(), (u32)(read < length ? read : length));
             Pending.push_back(entry);
         }
-        delete[] bytes;
     }
     ImmReleaseContext(focus, context);
 }
