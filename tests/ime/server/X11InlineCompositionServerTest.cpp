@@ -1,82 +1,55 @@
-// Real servers of the callbacks style, uim-xim and IBus with Anthy, composing
-// into boxes that draw the composition themselves.
+// Real servers of the callbacks style, uim-xim and IBus with Anthy and with
+// Hangul, composing into boxes that draw the composition themselves.
 #include "gui/font/CGUITTFont.h"
-#include "ime/X11InputFixture.h"
-#include "ime/server/XInputMethodServer.h"
+#include "gui/font/SystemFonts.h"
+#include "ime/server/X11InputServerFixture.h"
 #include "support/XWindowProbe.h"
 
 using namespace x11test;
-using testsupport::XInputMethodServer;
 
 namespace
 {
 
 const wchar_t* const Nihongo = L"\u65e5\u672c\u8a9e"; // 日本語
 
-//! The parameter is "server locale".
-class X11InlineCompositionServer : public X11Input
+//! The parameter is "server locale". The first box draws the composition.
+class X11InlineCompositionServer : public X11InputServer
 {
 protected:
     void SetUp() override
     {
-        const std::string param = GetParam();
-        Name = param.substr(0, param.find(' '));
-        if (!XInputMethodServer::available(Name))
-            GTEST_SKIP() << Name << " or libnss-wrapper is not installed (scripts/install-deps.sh)";
-        testsupport::useVirtualDisplay();
-        Server = XInputMethodServer::shared(Name);
-        ASSERT_TRUE(Server) << Name << " did not start";
-        X11Input::SetUp();
-        ASSERT_TRUE(pumpUntil([] { return testsupport::x11::hasInputContext(); }));
-        First = addBox(core::rect<s32>(350, 80, 550, 100));
-        Second = addBox(core::rect<s32>(350, 110, 550, 130));
+        X11InputServer::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         First->setInlineComposition(true);
-        useJapaneseFont();
+        useFont();
     }
 
-    const char* modifiers() const override { return XInputMethodServer::modifiers(Name); }
-    std::string locale() const override
-    {
-        const std::string param = GetParam();
-        return param.substr(param.find(' ') + 1);
-    }
-
-    void useJapaneseFont()
+    //! IPA Gothic, with the system's Korean face as its fallback.
+    void useFont()
     {
         gui::CGUITTFace* face = new gui::CGUITTFace();
         gui::CGUITTFont* font = new gui::CGUITTFont(Device->getVideoDriver());
         ASSERT_TRUE(face->load(testsupport::ipaFontPath()));
         ASSERT_TRUE(font->attach(face, 12));
-        Device->getGUIEnvironment()->getSkin()->setFont(font);
         face->drop();
+        if (gui::CGUITTFace* korean = gui::loadSystemFace("ko"))
+        {
+            font->addFallback(korean);
+            korean->drop();
+        }
+        Device->getGUIEnvironment()->getSkin()->setFont(font);
         font->drop();
     }
 
-    std::wstring text(gui::CGUIEditBoxML* box) const { return box->getText(); }
-
+    //! As X11InputServer's, then a frame drawn, so that its pixels are known.
     void clickInto(gui::CGUIEditBoxML* box)
     {
-        const core::rect<s32>& r = box->getAbsolutePosition();
-        click(r.UpperLeftCorner.X + 10, r.getCenter().Y);
-        ASSERT_TRUE(AppGuiEnvironment->hasFocus(box));
-    }
-
-    //! As the other server tests prove it: あ committed for "a".
-    bool composeInto(gui::CGUIEditBoxML* box)
-    {
-        for (int attempt = 0; attempt < 10; ++attempt)
-        {
-            send({"type", "a"});
-            send({"key", "Return"});
-            pumpUntil([&] { return !text(box).empty(); });
-            const bool composing = text(box) == L"\u3042";
-            box->setText(L"");
-            if (composing)
-                return true;
-            Server->attachFocusedClient();
-            send({"key", Server->toggleKey()});
-        }
-        return false;
+        X11InputServer::clickInto(box);
+        video::IVideoDriver* driver = Device->getVideoDriver();
+        driver->beginScene(true, true, video::SColor(255, 200, 200, 200));
+        Device->getGUIEnvironment()->drawAll();
+        driver->endScene();
     }
 
     //! Pixels inside the box's frame, in the last frame, that are not its
@@ -97,13 +70,6 @@ protected:
         shot->drop();
         return count;
     }
-
-    void type(const char* romaji) { send({"type", "--delay", "20", romaji}); }
-
-    std::string Name;
-    XInputMethodServer* Server = 0;
-    gui::CGUIEditBoxML* First = 0;
-    gui::CGUIEditBoxML* Second = 0;
 };
 
 TEST_P(X11InlineCompositionServer, TheReadingIsDrawnInTheBoxAndOnlyTheCommitEntersIt)
@@ -137,6 +103,32 @@ TEST_P(X11InlineCompositionServer, TheReadingIsDrawnInTheBoxAndOnlyTheCommitEnte
 
 INSTANTIATE_TEST_SUITE_P(Servers, X11InlineCompositionServer,
                          ::testing::Values("uim ja_JP.UTF-8", "ibus ja_JP.UTF-8"));
+
+//! Hangul composes one syllable at a time: each is committed when the next
+//! one starts, and the one being composed is drawn in the box.
+class X11HangulInlineComposition : public X11InlineCompositionServer
+{
+};
+
+TEST_P(X11HangulInlineComposition, TheSyllableBeingComposedIsDrawnAndOnlyCommittedOnesEnter)
+{
+    clickInto(First);
+    ASSERT_TRUE(composeInto(First));
+    const u32 empty = inkPixels(First);
+    type("gks"); // 한, still being composed
+    ASSERT_TRUE(pumpUntil([&] { return inkPixels(First) > empty + 40; }))
+        << "the syllable did not show in the box";
+    EXPECT_EQ(L"", text(First));
+    type("rnrdj"); // 한 and 국 committed, 어 being composed
+    pumpUntil([&] { return text(First) == L"\ud55c\uad6d"; });
+    EXPECT_EQ(L"\ud55c\uad6d", text(First));
+    send({"key", "Return"});
+    pumpUntil([&] { return text(First) == L"\ud55c\uad6d\uc5b4"; });
+    EXPECT_EQ(L"\ud55c\uad6d\uc5b4", text(First));
+}
+
+INSTANTIATE_TEST_SUITE_P(Servers, X11HangulInlineComposition,
+                         ::testing::Values("ibus-hangul ko_KR.UTF-8"));
 
 //! uim-xim draws a box's composition in a window of its own where the box
 //! has none, with its text on the spot.
