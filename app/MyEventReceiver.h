@@ -17,13 +17,13 @@ enum EDemoGuiId
 class MyEventReceiver : public irr::IEventReceiver
 {
 public:
-    virtual ~MyEventReceiver() {}
+    ~MyEventReceiver() override {}
     //! Quit closes the device, New Window opens a test window, File Open a
     //! file dialog; the scroll bar sets the alpha of every skin colour.
     /** \return True for the three button clicks, which only the receiver
     handles; false for everything else, the scroll bar's changes included,
     so that the GUI still sees them. */
-    virtual bool OnEvent(const irr::SEvent& event);
+    bool OnEvent(const irr::SEvent& event) override;
 };
 
 #endif

@@ -10,7 +10,8 @@ add_library(mojiban_warnings INTERFACE)
 if(MSVC)
     target_compile_options(mojiban_warnings INTERFACE /W4 $<$<BOOL:${MOJIBAN_WERROR}>:/WX>)
 else()
-    target_compile_options(mojiban_warnings INTERFACE -Wall -Wextra $<$<BOOL:${MOJIBAN_WERROR}>:-Werror>)
+    target_compile_options(mojiban_warnings INTERFACE -Wall -Wextra -Wsuggest-override
+        $<$<BOOL:${MOJIBAN_WERROR}>:-Werror>)
 endif()
 
 set(MOJIBAN_SHARED_LIBRARIES OFF)

@@ -14,15 +14,15 @@ namespace fuzzsupport
 class CFuzzClipboard : public irr::IOSOperator
 {
 public:
-    virtual const irr::core::stringc& getOperatingSystemVersion() const { return Version; }
-    virtual void copyToClipboard(const irr::c8* text) const
+    const irr::core::stringc& getOperatingSystemVersion() const override { return Version; }
+    void copyToClipboard(const irr::c8* text) const override
     {
         Content = text ? text : "";
         ++Copies;
     }
-    virtual const irr::c8* getTextFromClipboard() const { return Empty ? 0 : Content.c_str(); }
-    virtual bool getProcessorSpeedMHz(irr::u32*) const { return false; }
-    virtual bool getSystemMemory(irr::u32*, irr::u32*) const { return false; }
+    const irr::c8* getTextFromClipboard() const override { return Empty ? 0 : Content.c_str(); }
+    bool getProcessorSpeedMHz(irr::u32*) const override { return false; }
+    bool getSystemMemory(irr::u32*, irr::u32*) const override { return false; }
 
     //! Bytes as a foreign program could leave them; the box sees them up to
     //! the first zero byte, like any C string from a clipboard.

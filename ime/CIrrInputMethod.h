@@ -36,7 +36,7 @@ public:
     virtual bool run();
 
 protected:
-    virtual ~CIrrInputMethod();
+    ~CIrrInputMethod() override;
 
 private:
     void postCommittedString(const ime::SPlatformMessage& message);

@@ -36,15 +36,15 @@ public:
     reference to it; the creator may drop its own right after. */
     CGUIFileOpenDialogML(IGUIEnvironment* environment, IGUIElement* parent);
     //! Drops the children, the file system and the listing it holds.
-    virtual ~CGUIFileOpenDialogML();
+    ~CGUIFileOpenDialogML() override;
 
     //! Handles the buttons, the entry list, dragging and the mouse wheel.
     /** \return True when the event was consumed; otherwise the parent's
     result for the same event, or false without a parent. */
-    virtual bool OnEvent(const SEvent& event);
+    bool OnEvent(const SEvent& event) override;
     //! Draws the window frame, the caption and the children; nothing while
     //! hidden.
-    virtual void draw();
+    void draw() override;
 
     //! The chosen file's full path, widened one byte per wide character.
     /** No decoding: narrowing it again with the engine's wide-to-narrow
@@ -52,12 +52,12 @@ public:
     locale.
     \return Empty until a file is chosen. Owned by the dialog; valid until
     the selection changes or the dialog is destroyed. */
-    virtual const wchar_t* getFileName() const;
+    const wchar_t* getFileName() const override;
 
     //! The directory being shown: the process's working directory.
     /** \return The file system's working directory, valid until it
     changes; an empty path without a file system. */
-    virtual const io::path& getDirectoryName();
+    const io::path& getDirectoryName() override;
 
 protected:
     //! Re-reads the working directory into the entry list and the

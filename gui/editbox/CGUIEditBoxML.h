@@ -50,92 +50,92 @@ public:
     CGUIEditBoxML(IGUIEnvironment* environment, const wchar_t* text, IGUIElement* parent,
                   const core::rect<s32>& rectangle);
     //! Drops the override font and the clipboard operator.
-    virtual ~CGUIEditBoxML();
+    ~CGUIEditBoxML() override;
 
     //! Handles mouse and key input and the loss of the focus.
     /** Losing the focus ends a mouse selection, clears the selection and
     switches the input method off; the cursor stays.
     \return True when the event was consumed; otherwise the parent's
     result for the same event, or false without a parent. */
-    virtual bool OnEvent(const SEvent& event);
+    bool OnEvent(const SEvent& event) override;
     //! Updates the rectangles and breaks the lines again for the new width.
-    virtual void updateAbsolutePosition();
+    void updateAbsolutePosition() override;
     //! Draws the frame, the text, the selection and the blinking cursor.
     /** Children are not drawn. Breaks the lines again when the font changed
     since the last break. */
-    virtual void draw();
+    void draw() override;
     //! Replaces the text.
     /** Puts the cursor at 0, clears the selection and the horizontal scroll
     offset (the vertical one stays) and breaks the lines again.
     \param text: The new text; copied. */
-    virtual void setText(const wchar_t* text);
+    void setText(const wchar_t* text) override;
 
     //! Sets a font to use instead of the skin's.
     /** Breaks the lines again, also for the font already set (it may have
     been attached at another size since).
     \param font: Grabbed until replaced or the box ends; null returns to the
     skin's font. */
-    virtual void setOverrideFont(IGUIFont* font = 0);
+    void setOverrideFont(IGUIFont* font = 0) override;
     //! \return The override font, or null; not grabbed for the caller.
-    virtual IGUIFont* getOverrideFont() const;
+    IGUIFont* getOverrideFont() const override;
     //! \return The override font, else the skin's default font, else null;
     //! not grabbed for the caller.
-    virtual IGUIFont* getActiveFont() const;
+    IGUIFont* getActiveFont() const override;
     //! Sets the text colour and switches it on.
     /** The override colour also replaces the highlight text colour and the
     grey of a disabled box. */
-    virtual void setOverrideColor(video::SColor color);
+    void setOverrideColor(video::SColor color) override;
     //! \return The override colour, whether it is on or not.
-    virtual video::SColor getOverrideColor() const;
+    video::SColor getOverrideColor() const override;
     //! Switches the override colour on or off without changing it.
-    virtual void enableOverrideColor(bool enable);
+    void enableOverrideColor(bool enable) override;
     //! \return True while the override colour is on.
-    virtual bool isOverrideColorEnabled() const;
+    bool isOverrideColorEnabled() const override;
     //! Fills the sunken frame or leaves it transparent; a box without border
     //! has no background either way.
-    virtual void setDrawBackground(bool draw);
+    void setDrawBackground(bool draw) override;
     //! Draws a sunken frame and keeps the text inside it, or neither.
-    virtual void setDrawBorder(bool border);
+    void setDrawBorder(bool border) override;
     //! Sets the text alignment.
     /** \param horizontal: EGUIA_LOWERRIGHT right, EGUIA_CENTER centred, any
     other value left.
     \param vertical: EGUIA_LOWERRIGHT bottom, EGUIA_CENTER centred, any
     other value top. */
-    virtual void setTextAlignment(EGUI_ALIGNMENT horizontal, EGUI_ALIGNMENT vertical);
+    void setTextAlignment(EGUI_ALIGNMENT horizontal, EGUI_ALIGNMENT vertical) override;
     //! Switches breaking lines at the box's width on or off; breaks again.
-    virtual void setWordWrap(bool enable);
+    void setWordWrap(bool enable) override;
     //! \return True while lines wrap at the box's width.
-    virtual bool isWordWrapEnabled() const;
+    bool isWordWrapEnabled() const override;
     //! Switches multi-line mode on or off; breaks again.
     /** In multi-line mode CR, LF and CR LF start new lines and Enter inserts
     a line feed. */
-    virtual void setMultiLine(bool enable);
+    void setMultiLine(bool enable) override;
     //! \return True in multi-line mode.
-    virtual bool isMultiLineEnabled() const;
+    bool isMultiLineEnabled() const override;
     //! Switches scrolling to keep the cursor visible on or off.
-    virtual void setAutoScroll(bool enable);
+    void setAutoScroll(bool enable) override;
     //! \return True while the box scrolls to the cursor.
-    virtual bool isAutoScrollEnabled() const;
+    bool isAutoScrollEnabled() const override;
     //! Switches password mode on or off.
     /** \param passwordBox: True shows passwordChar for every character, turns
     multi-line and word wrap off, and copy and cut do nothing; false
     shows the text again and keeps the password character.
     \param passwordChar: The mask character; used only when passwordBox is
     true. */
-    virtual void setPasswordBox(bool passwordBox, wchar_t passwordChar = L'*');
+    void setPasswordBox(bool passwordBox, wchar_t passwordChar = L'*') override;
     //! \return True in password mode.
-    virtual bool isPasswordBox() const;
+    bool isPasswordBox() const override;
     //! Size of the laid-out text.
     /** \return Width and height of the rectangle around all shown lines, in
     pixels. */
-    virtual core::dimension2du getTextDimension();
+    core::dimension2du getTextDimension() override;
     //! Limits the number of characters.
     /** A longer text is cut at once; the cursor and the selection stay
     inside it.
     \param max: Most characters the text may hold; 0 for no limit. */
-    virtual void setMax(u32 max);
+    void setMax(u32 max) override;
     //! \return The character limit; 0 for none.
-    virtual u32 getMax() const;
+    u32 getMax() const override;
 
     //! Draws the text the input method composes inside the box, or leaves
     //! it to the input method's own window (the default).
@@ -156,15 +156,15 @@ public:
     VTextAlign. The text is the element's caption.
     \param out: Container to fill.
     \param options: Passed on to the element. */
-    virtual void serializeAttributes(io::IAttributes* out,
-                                     io::SAttributeReadWriteOptions* options = 0) const;
+    void serializeAttributes(io::IAttributes* out,
+                             io::SAttributeReadWriteOptions* options = 0) const override;
     //! Reads what serializeAttributes writes, each value through its setter.
     /** A password box comes back single-line; the lines are broken for the
     flags as they end up.
     \param in: Container to read.
     \param options: Passed on to the element. */
-    virtual void deserializeAttributes(io::IAttributes* in,
-                                       io::SAttributeReadWriteOptions* options = 0);
+    void deserializeAttributes(io::IAttributes* in,
+                               io::SAttributeReadWriteOptions* options = 0) override;
 
 protected:
     //! Splits Text into BrokenLines and BrokenLineStarts.

@@ -26,21 +26,21 @@ public:
     \return The new box in the factory's environment, owned by parent: the
     caller does not drop it. Null for any other type or without an
     environment. */
-    virtual IGUIElement* addGUIElement(EGUI_ELEMENT_TYPE type, IGUIElement* parent = 0);
+    IGUIElement* addGUIElement(EGUI_ELEMENT_TYPE type, IGUIElement* parent = 0) override;
     //! Creates an edit box by type name.
     /** \param typeName: Must be "editBox".
     \param parent: As for the other form.
     \return As for the other form. */
-    virtual IGUIElement* addGUIElement(const c8* typeName, IGUIElement* parent = 0);
+    IGUIElement* addGUIElement(const c8* typeName, IGUIElement* parent = 0) override;
 
     //! \return 1: the factory makes one type.
-    virtual s32 getCreatableGUIElementTypeCount() const;
+    s32 getCreatableGUIElementTypeCount() const override;
     //! \return EGUIET_EDIT_BOX for idx 0, else EGUIET_ELEMENT.
-    virtual EGUI_ELEMENT_TYPE getCreateableGUIElementType(s32 idx) const;
+    EGUI_ELEMENT_TYPE getCreateableGUIElementType(s32 idx) const override;
     //! \return "editBox" for idx 0, else null. A static string.
-    virtual const c8* getCreateableGUIElementTypeName(s32 idx) const;
+    const c8* getCreateableGUIElementTypeName(s32 idx) const override;
     //! \return "editBox" for EGUIET_EDIT_BOX, else null. A static string.
-    virtual const c8* getCreateableGUIElementTypeName(EGUI_ELEMENT_TYPE type) const;
+    const c8* getCreateableGUIElementTypeName(EGUI_ELEMENT_TYPE type) const override;
 
 private:
     // Not grabbed: the environment holds the factory, and a reference back

@@ -47,7 +47,7 @@ public:
     FT_Face Face;
 
 protected:
-    virtual ~CGUITTFace();
+    ~CGUITTFace() override;
 
 private:
     CGUITTFace(const CGUITTFace&);

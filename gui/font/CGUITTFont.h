@@ -63,16 +63,15 @@ public:
     \param hcenter: Centre the text horizontally in position.
     \param vcenter: Centre the text vertically in position.
     \param clip: Rectangle to clip against, or null. */
-    virtual void draw(const core::stringw& text, const core::rect<s32>& position,
-                      video::SColor color, bool hcenter = false, bool vcenter = false,
-                      const core::rect<s32>* clip = 0);
+    void draw(const core::stringw& text, const core::rect<s32>& position, video::SColor color,
+              bool hcenter = false, bool vcenter = false, const core::rect<s32>* clip = 0) override;
 
     //! Size of a text that may hold several lines.
     /** \param text: Zero-terminated text; CR, LF and CR LF end lines.
     \return Width of the widest line, KerningWidth included after every
     character, and Size per line; (0, Size) for an empty text, (0, 0)
     without a face. */
-    virtual core::dimension2d<u32> getDimension(const wchar_t* text) const;
+    core::dimension2d<u32> getDimension(const wchar_t* text) const override;
 
     //! Index of the character at a horizontal offset.
     /** KerningWidth is not counted here.
@@ -80,35 +79,35 @@ public:
     \param pixelX: Pixels from the text's left edge.
     \return The first character whose right edge reaches pixelX, or -1
     beyond the text's end, for an empty text and without a face. */
-    virtual s32 getCharacterFromPos(const wchar_t* text, s32 pixelX) const;
+    s32 getCharacterFromPos(const wchar_t* text, s32 pixelX) const override;
 
     //! \return EGFT_CUSTOM.
-    virtual EGUI_FONT_TYPE getType() const
+    EGUI_FONT_TYPE getType() const override
     {
         return EGFT_CUSTOM;
     }
     //! \param kerning: Pixels added after every character when drawing and measuring.
-    virtual void setKerningWidth(s32 kerning)
+    void setKerningWidth(s32 kerning) override
     {
         KerningWidth = kerning;
     }
     //! \param kerning: Pixels stored for getKerningHeight; the font itself
     //! does not use them.
-    virtual void setKerningHeight(s32 kerning)
+    void setKerningHeight(s32 kerning) override
     {
         KerningHeight = kerning;
     }
     //! \return KerningWidth, the same for every pair of letters.
-    virtual s32 getKerningWidth(const wchar_t* thisLetter = 0,
-                                const wchar_t* previousLetter = 0) const;
+    s32 getKerningWidth(const wchar_t* thisLetter = 0,
+                        const wchar_t* previousLetter = 0) const override;
     //! \return KerningHeight.
-    virtual s32 getKerningHeight() const
+    s32 getKerningHeight() const override
     {
         return KerningHeight;
     }
     //! Characters still measured and advanced but never drawn.
     /** \param s: The characters, copied; null for none. */
-    virtual void setInvisibleCharacters(const wchar_t* s);
+    void setInvisibleCharacters(const wchar_t* s) override;
 
     //! Adds a face at the end of the fallback list.
     /** The face serves characters that the attached face and every earlier
@@ -128,7 +127,10 @@ public:
     bool removeFallback(CGUITTFace* face);
 
     //! \return The number of fallback faces.
-    u32 getFallbackCount() const { return Fallbacks.size(); }
+    u32 getFallbackCount() const
+    {
+        return Fallbacks.size();
+    }
 
     //! \return The fallback face at a position of the list, or null beyond it.
     CGUITTFace* getFallback(u32 index) const;
@@ -185,7 +187,7 @@ public:
 
 protected:
     //! Drops the face, removes every glyph texture and then drops the driver.
-    virtual ~CGUITTFont();
+    ~CGUITTFont() override;
 
 private:
     CGUITTFont(const CGUITTFont&);

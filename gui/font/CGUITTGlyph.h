@@ -48,7 +48,7 @@ public:
     //! face and size of other; nothing rendered.
     CGUITTGlyph& operator=(const CGUITTGlyph& other);
     //! Removes both textures from Driver and frees the coverage.
-    virtual ~CGUITTGlyph();
+    ~CGUITTGlyph() override;
 
     //! Renders the glyph with FreeType at Size pixels and makes both textures.
     /** Sets Cached once the anti-aliased rendering succeeded. A failure of

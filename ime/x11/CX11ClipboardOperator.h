@@ -25,14 +25,14 @@ public:
     //! The window is going: fall back to the engine's clipboard.
     void detach() { Clipboard = 0; }
 
-    virtual const core::stringc& getOperatingSystemVersion() const;
-    virtual void copyToClipboard(const c8* text) const;
-    virtual const c8* getTextFromClipboard() const;
-    virtual bool getProcessorSpeedMHz(u32* MHz) const;
-    virtual bool getSystemMemory(u32* totalBytes, u32* availableBytes) const;
+    const core::stringc& getOperatingSystemVersion() const override;
+    void copyToClipboard(const c8* text) const override;
+    const c8* getTextFromClipboard() const override;
+    bool getProcessorSpeedMHz(u32* MHz) const override;
+    bool getSystemMemory(u32* totalBytes, u32* availableBytes) const override;
 
 protected:
-    virtual ~CX11ClipboardOperator();
+    ~CX11ClipboardOperator() override;
 
 private:
     IOSOperator* EngineOperator;

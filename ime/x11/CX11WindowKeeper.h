@@ -26,14 +26,14 @@ public:
     //! window goes.
     CX11WindowKeeper(CX11DeviceWindow* window, void (*onRelease)(CX11DeviceWindow*));
 
-    virtual bool isALoadableFileFormat(const io::path&) const { return false; }
-    virtual bool isALoadableFileFormat(io::IReadFile*) const { return false; }
-    virtual bool isALoadableFileFormat(io::E_FILE_ARCHIVE_TYPE) const { return false; }
-    virtual io::IFileArchive* createArchive(const io::path&, bool, bool) const { return 0; }
-    virtual io::IFileArchive* createArchive(io::IReadFile*, bool, bool) const { return 0; }
+    bool isALoadableFileFormat(const io::path&) const override { return false; }
+    bool isALoadableFileFormat(io::IReadFile*) const override { return false; }
+    bool isALoadableFileFormat(io::E_FILE_ARCHIVE_TYPE) const override { return false; }
+    io::IFileArchive* createArchive(const io::path&, bool, bool) const override { return 0; }
+    io::IFileArchive* createArchive(io::IReadFile*, bool, bool) const override { return 0; }
 
 protected:
-    virtual ~CX11WindowKeeper();
+    ~CX11WindowKeeper() override;
 
 private:
     CX11DeviceWindow* Window;

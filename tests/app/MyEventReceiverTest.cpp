@@ -33,7 +33,7 @@ protected:
         ScrollBar->setMax(255);
         AppLogListBox = env->addListBox(core::rect<s32>(50, 110, 250, 180), 0, -1, false);
     }
-    ~DemoReceiver()
+    ~DemoReceiver() override
     {
         if (!SavedCwd.empty())
         {

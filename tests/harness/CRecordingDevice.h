@@ -24,70 +24,70 @@ public:
     std::vector<irr::SEvent> Posted;
     unsigned RunCount;
 
-    virtual bool run()
+    bool run() override
     {
         ++RunCount;
         return Inner->run();
     }
-    virtual void yield() { Inner->yield(); }
-    virtual void sleep(irr::u32 ms, bool pause) { Inner->sleep(ms, pause); }
-    virtual irr::video::IVideoDriver* getVideoDriver() { return Inner->getVideoDriver(); }
-    virtual irr::io::IFileSystem* getFileSystem() { return Inner->getFileSystem(); }
-    virtual irr::gui::IGUIEnvironment* getGUIEnvironment() { return Inner->getGUIEnvironment(); }
-    virtual irr::scene::ISceneManager* getSceneManager() { return Inner->getSceneManager(); }
-    virtual irr::gui::ICursorControl* getCursorControl() { return Inner->getCursorControl(); }
-    virtual irr::ILogger* getLogger() { return Inner->getLogger(); }
-    virtual irr::video::IVideoModeList* getVideoModeList() { return Inner->getVideoModeList(); }
-    virtual irr::IOSOperator* getOSOperator() { return Inner->getOSOperator(); }
-    virtual irr::ITimer* getTimer() { return Inner->getTimer(); }
-    virtual irr::IRandomizer* getRandomizer() const { return Inner->getRandomizer(); }
-    virtual void setRandomizer(irr::IRandomizer* r) { Inner->setRandomizer(r); }
-    virtual irr::IRandomizer* createDefaultRandomizer() const
+    void yield() override { Inner->yield(); }
+    void sleep(irr::u32 ms, bool pause) override { Inner->sleep(ms, pause); }
+    irr::video::IVideoDriver* getVideoDriver() override { return Inner->getVideoDriver(); }
+    irr::io::IFileSystem* getFileSystem() override { return Inner->getFileSystem(); }
+    irr::gui::IGUIEnvironment* getGUIEnvironment() override { return Inner->getGUIEnvironment(); }
+    irr::scene::ISceneManager* getSceneManager() override { return Inner->getSceneManager(); }
+    irr::gui::ICursorControl* getCursorControl() override { return Inner->getCursorControl(); }
+    irr::ILogger* getLogger() override { return Inner->getLogger(); }
+    irr::video::IVideoModeList* getVideoModeList() override { return Inner->getVideoModeList(); }
+    irr::IOSOperator* getOSOperator() override { return Inner->getOSOperator(); }
+    irr::ITimer* getTimer() override { return Inner->getTimer(); }
+    irr::IRandomizer* getRandomizer() const override { return Inner->getRandomizer(); }
+    void setRandomizer(irr::IRandomizer* r) override { Inner->setRandomizer(r); }
+    irr::IRandomizer* createDefaultRandomizer() const override
     {
         return Inner->createDefaultRandomizer();
     }
-    virtual void setWindowCaption(const wchar_t* text) { Inner->setWindowCaption(text); }
-    virtual bool isWindowActive() const { return Active; }
-    virtual bool isWindowFocused() const { return Active; }
-    virtual bool isWindowMinimized() const { return Inner->isWindowMinimized(); }
-    virtual bool isFullscreen() const { return Inner->isFullscreen(); }
-    virtual irr::video::ECOLOR_FORMAT getColorFormat() const { return Inner->getColorFormat(); }
-    virtual void closeDevice() { Inner->closeDevice(); }
-    virtual const irr::c8* getVersion() const { return Inner->getVersion(); }
-    virtual void setEventReceiver(irr::IEventReceiver* r) { Inner->setEventReceiver(r); }
-    virtual irr::IEventReceiver* getEventReceiver() { return Inner->getEventReceiver(); }
-    virtual bool postEventFromUser(const irr::SEvent& event)
+    void setWindowCaption(const wchar_t* text) override { Inner->setWindowCaption(text); }
+    bool isWindowActive() const override { return Active; }
+    bool isWindowFocused() const override { return Active; }
+    bool isWindowMinimized() const override { return Inner->isWindowMinimized(); }
+    bool isFullscreen() const override { return Inner->isFullscreen(); }
+    irr::video::ECOLOR_FORMAT getColorFormat() const override { return Inner->getColorFormat(); }
+    void closeDevice() override { Inner->closeDevice(); }
+    const irr::c8* getVersion() const override { return Inner->getVersion(); }
+    void setEventReceiver(irr::IEventReceiver* r) override { Inner->setEventReceiver(r); }
+    irr::IEventReceiver* getEventReceiver() override { return Inner->getEventReceiver(); }
+    bool postEventFromUser(const irr::SEvent& event) override
     {
         Posted.push_back(event);
         return Inner->postEventFromUser(event);
     }
-    virtual void setInputReceivingSceneManager(irr::scene::ISceneManager* s)
+    void setInputReceivingSceneManager(irr::scene::ISceneManager* s) override
     {
         Inner->setInputReceivingSceneManager(s);
     }
-    virtual void setResizable(bool resize) { Inner->setResizable(resize); }
-    virtual void minimizeWindow() { Inner->minimizeWindow(); }
-    virtual void maximizeWindow() { Inner->maximizeWindow(); }
-    virtual void restoreWindow() { Inner->restoreWindow(); }
-    virtual bool activateJoysticks(irr::core::array<irr::SJoystickInfo>& info)
+    void setResizable(bool resize) override { Inner->setResizable(resize); }
+    void minimizeWindow() override { Inner->minimizeWindow(); }
+    void maximizeWindow() override { Inner->maximizeWindow(); }
+    void restoreWindow() override { Inner->restoreWindow(); }
+    bool activateJoysticks(irr::core::array<irr::SJoystickInfo>& info) override
     {
         return Inner->activateJoysticks(info);
     }
-    virtual bool setGammaRamp(irr::f32 r, irr::f32 g, irr::f32 b, irr::f32 brightness,
-                              irr::f32 contrast)
+    bool setGammaRamp(irr::f32 r, irr::f32 g, irr::f32 b, irr::f32 brightness,
+                      irr::f32 contrast) override
     {
         return Inner->setGammaRamp(r, g, b, brightness, contrast);
     }
-    virtual bool getGammaRamp(irr::f32& r, irr::f32& g, irr::f32& b, irr::f32& brightness,
-                              irr::f32& contrast)
+    bool getGammaRamp(irr::f32& r, irr::f32& g, irr::f32& b, irr::f32& brightness,
+                      irr::f32& contrast) override
     {
         return Inner->getGammaRamp(r, g, b, brightness, contrast);
     }
-    virtual void clearSystemMessages() { Inner->clearSystemMessages(); }
-    virtual irr::E_DEVICE_TYPE getType() const { return Inner->getType(); }
+    void clearSystemMessages() override { Inner->clearSystemMessages(); }
+    irr::E_DEVICE_TYPE getType() const override { return Inner->getType(); }
 
 protected:
-    virtual ~CRecordingDevice() { Inner->drop(); }
+    ~CRecordingDevice() override { Inner->drop(); }
 
 private:
     irr::IrrlichtDevice* Inner;

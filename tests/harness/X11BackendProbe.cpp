@@ -18,7 +18,7 @@ class CRequestRecorder : public ime::x11::IInputMethodRequestObserver
 {
 public:
     CRequestRecorder() { ime::x11::setInputMethodRequestObserver(this); }
-    ~CRequestRecorder() { ime::x11::setInputMethodRequestObserver(0); }
+    ~CRequestRecorder() override { ime::x11::setInputMethodRequestObserver(0); }
 
     void onCompositionWindowPos(s32 x, s32 y) override
     {

@@ -61,7 +61,7 @@ public:
         if (Destroyed)
             *Destroyed = false;
     }
-    ~DialogProbe()
+    ~DialogProbe() override
     {
         if (Destroyed)
             *Destroyed = true;
@@ -93,7 +93,7 @@ public:
     };
 
     explicit RecordingParent(irr::gui::IGUIEnvironment* env);
-    virtual bool OnEvent(const irr::SEvent& event);
+    bool OnEvent(const irr::SEvent& event) override;
 
     std::vector<Record> Records;
     //! Closes the dialog itself on its result, as a hasty parent might.

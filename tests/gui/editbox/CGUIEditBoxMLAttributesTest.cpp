@@ -28,7 +28,7 @@ protected:
           Attributes(App.device()->getFileSystem()->createEmptyAttributes())
     {
     }
-    ~EditBoxAttributes() { Attributes->drop(); }
+    ~EditBoxAttributes() override { Attributes->drop(); }
 
     AttributeBox* box(const wchar_t* text,
                       const core::rect<s32>& rect = core::rect<s32>(0, 0, 120, 60))

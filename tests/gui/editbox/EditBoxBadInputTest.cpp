@@ -17,7 +17,7 @@ class EditBoxBadInput : public ::testing::Test
 {
 protected:
     EditBoxBadInput() : Clipboard(new FakeClipboard()) { useIpaFont(App.gui()); }
-    ~EditBoxBadInput() { Clipboard->drop(); }
+    ~EditBoxBadInput() override { Clipboard->drop(); }
 
     TestEditBox* box(const wchar_t* text)
     {

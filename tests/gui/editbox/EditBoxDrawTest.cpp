@@ -37,7 +37,7 @@ protected:
         Skin->setFont(Spy);
         ime::setTickCountOverride(true, 5000);
     }
-    ~EditBoxDraw()
+    ~EditBoxDraw() override
     {
         ime::setTickCountOverride(false);
         Spy->drop();

@@ -42,7 +42,7 @@ protected:
         // An earlier case's box may have gone with the focus.
         ime::setInlineComposition(false);
     }
-    ~EditBoxInlineComposition()
+    ~EditBoxInlineComposition() override
     {
         compose(L"", 0, 0);
         ime::setTickCountOverride(false);

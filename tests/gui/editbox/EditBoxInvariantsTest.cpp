@@ -56,7 +56,7 @@ protected:
         Ipa->grab();
         App.gui()->getSkin()->setFont(App.gui()->getBuiltInFont());
     }
-    ~EditBoxInvariants()
+    ~EditBoxInvariants() override
     {
         Ipa->drop();
         Clipboard->drop();

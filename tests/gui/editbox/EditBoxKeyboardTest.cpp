@@ -21,7 +21,7 @@ protected:
         Parent->drop();
         ime::setTickCountOverride(true, 1000);
     }
-    ~EditBoxKeyboard()
+    ~EditBoxKeyboard() override
     {
         ime::setTickCountOverride(false);
         Clipboard->drop();

@@ -21,7 +21,7 @@ protected:
         Parent->drop();
         ime::setTickCountOverride(true, 4242);
     }
-    ~EditBoxMouse() { ime::setTickCountOverride(false); }
+    ~EditBoxMouse() override { ime::setTickCountOverride(false); }
 
     //! A box that has been drawn once, so that its frame is known.
     TestEditBox* box(const wchar_t* text, const core::rect<s32>& rect, bool multiLine = false)

@@ -91,15 +91,15 @@ inline SEvent mouseEvent(EMOUSE_INPUT_EVENT type, s32 x, s32 y)
 class FakeClipboard : public IOSOperator
 {
 public:
-    virtual const core::stringc& getOperatingSystemVersion() const { return Version; }
-    virtual void copyToClipboard(const c8* text) const
+    const core::stringc& getOperatingSystemVersion() const override { return Version; }
+    void copyToClipboard(const c8* text) const override
     {
         Content = text;
         ++Copies;
     }
-    virtual const c8* getTextFromClipboard() const { return Empty ? 0 : Content.c_str(); }
-    virtual bool getProcessorSpeedMHz(u32*) const { return false; }
-    virtual bool getSystemMemory(u32*, u32*) const { return false; }
+    const c8* getTextFromClipboard() const override { return Empty ? 0 : Content.c_str(); }
+    bool getProcessorSpeedMHz(u32*) const override { return false; }
+    bool getSystemMemory(u32*, u32*) const override { return false; }
 
     mutable core::stringc Content;
     mutable int Copies = 0;
@@ -127,7 +127,7 @@ public:
         : gui::IGUIElement(gui::EGUIET_ELEMENT, env, env->getRootGUIElement(), -1, rect)
     {
     }
-    virtual bool OnEvent(const SEvent& event)
+    bool OnEvent(const SEvent& event) override
     {
         Events.push_back(event);
         return false;
@@ -152,9 +152,8 @@ public:
 
     explicit SpyFont(gui::IGUIFont* inner) : Inner(inner) { Inner->grab(); }
 
-    virtual void draw(const core::stringw& text, const core::rect<s32>& position,
-                      video::SColor color, bool hcenter = false, bool vcenter = false,
-                      const core::rect<s32>* clip = 0)
+    void draw(const core::stringw& text, const core::rect<s32>& position, video::SColor color,
+              bool hcenter = false, bool vcenter = false, const core::rect<s32>* clip = 0) override
     {
         SDrawCall call = {text.c_str(), position, color,
                           hcenter,      vcenter,  clip ? *clip : core::rect<s32>()};
@@ -163,22 +162,22 @@ public:
             OnDraw();
         Inner->draw(text, position, color, hcenter, vcenter, clip);
     }
-    virtual core::dimension2d<u32> getDimension(const wchar_t* text) const
+    core::dimension2d<u32> getDimension(const wchar_t* text) const override
     {
         return Inner->getDimension(text);
     }
-    virtual s32 getCharacterFromPos(const wchar_t* text, s32 x) const
+    s32 getCharacterFromPos(const wchar_t* text, s32 x) const override
     {
         return Inner->getCharacterFromPos(text, x);
     }
-    virtual void setKerningWidth(s32 kerning) { Inner->setKerningWidth(kerning); }
-    virtual void setKerningHeight(s32 kerning) { Inner->setKerningHeight(kerning); }
-    virtual s32 getKerningWidth(const wchar_t* a = 0, const wchar_t* b = 0) const
+    void setKerningWidth(s32 kerning) override { Inner->setKerningWidth(kerning); }
+    void setKerningHeight(s32 kerning) override { Inner->setKerningHeight(kerning); }
+    s32 getKerningWidth(const wchar_t* a = 0, const wchar_t* b = 0) const override
     {
         return Inner->getKerningWidth(a, b);
     }
-    virtual s32 getKerningHeight() const { return Inner->getKerningHeight(); }
-    virtual void setInvisibleCharacters(const wchar_t* s) { Inner->setInvisibleCharacters(s); }
+    s32 getKerningHeight() const override { return Inner->getKerningHeight(); }
+    void setInvisibleCharacters(const wchar_t* s) override { Inner->setInvisibleCharacters(s); }
 
     //! The calls that drew text.
     std::vector<SDrawCall> Calls;
@@ -195,7 +194,7 @@ public:
     }
 
 protected:
-    virtual ~SpyFont() { Inner->drop(); }
+    ~SpyFont() override { Inner->drop(); }
 
 private:
     gui::IGUIFont* Inner;

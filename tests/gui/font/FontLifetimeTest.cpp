@@ -97,7 +97,7 @@ TEST_F(FontLifetime, TheFaceOutlivesItsCreatorWhileTheFontHoldsIt)
 class CountingFont : public gui::CGUITTFont
 {
 public:
-    virtual core::dimension2d<u32> getDimension(const wchar_t* text) const
+    core::dimension2d<u32> getDimension(const wchar_t* text) const override
     {
         ++Measured;
         return gui::CGUITTFont::getDimension(text);
