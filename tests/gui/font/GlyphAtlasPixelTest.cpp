@@ -17,7 +17,7 @@ const video::SColor Background(255, 200, 200, 200);
 const core::rect<s32> Region(0, 0, 400, 100);
 const wchar_t* const Lines[] = {
     L"The quick brown fox jumps over 13 lazy dogs. gjpqy|{}@",
-    L"\x65e5\x672c\x8a9e\x306e\x6587\x7ae0 mixed \x30ab\x30bf\x30ab\x30ca",
+    L"\x65e5\x672c\x8a9e\x306e\x6587\x7ae0 mixed \x30ab\x30bf\x30ab\x30ca"
     L" \x6f22\x5b57 W\x00e9!",
     L"\x2192\x3010\x6f22\x5b57\x3011 AVAWAY 1/2 \x00bd ffi \x5e73\x4eee\x540d"};
 
