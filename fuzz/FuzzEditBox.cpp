@@ -11,8 +11,8 @@
 
 #include "gui/font/CGUITTFace.h"
 #include "gui/font/CGUITTFont.h"
-#include "ime/InputMethodPlatform.h"
-#include "ime/TickCountOverride.h"
+#include "platform/InputMethodPlatform.h"
+#include "platform/TickCountOverride.h"
 
 #include <clocale>
 #include <cstring>

@@ -1,6 +1,6 @@
 #include "gui/editbox/CGUIEditBoxML.h"
 
-#include "ime/UserLocaleText.h"
+#include "text/UserLocaleText.h"
 
 #include <string>
 

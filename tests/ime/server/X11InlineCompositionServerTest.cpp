@@ -1,7 +1,7 @@
 // Real servers of the callbacks style, uim-xim and IBus with Anthy, composing
 // into boxes that draw the composition themselves.
 #include "gui/font/CGUITTFont.h"
-#include "ime/X11InputFixture.h"
+#include "platform/X11InputFixture.h"
 #include "ime/server/XInputMethodServer.h"
 #include "support/XWindowProbe.h"
 
