@@ -7,7 +7,7 @@
 #include "gui/editbox/CGUIEditBoxML.h"
 #include "gui/editbox/CGUIEditBoxMLFactory.h"
 #include "ime/CIrrInputMethod.h"
-#include "ime/InputMethodPlatform.h"
+#include "platform/InputMethodPlatform.h"
 
 using namespace irr;
 

@@ -16,7 +16,7 @@ set(public_headers
     gui/font/CGUITTFont.h gui/font/SystemFonts.h
     gui/editbox/CGUIEditBoxML.h gui/editbox/CGUIEditBoxMLFactory.h
     gui/dialog/CGUIFileOpenDialogML.h
-    ime/CIrrInputMethod.h ime/InputMethodPlatform.h)
+    ime/CIrrInputMethod.h platform/InputMethodPlatform.h)
 foreach(header ${public_headers})
     get_filename_component(folder ${header} DIRECTORY)
     install(FILES ${PROJECT_SOURCE_DIR}/${header}
@@ -38,6 +38,13 @@ install(TARGETS ${static_targets} EXPORT MojibanTargets
 if(MOJIBAN_SHARED_LIBRARIES)
     set_target_properties(mojiban_shared PROPERTIES EXPORT_NAME Mojiban)
     foreach(component ${MOJIBAN_COMPONENTS})
+        # Below any other prefix than the system's, a library finds the ones
+        # it needs beside itself: a program's run path does not reach a
+        # library that only another library needs (the platform layer's text
+        # helpers, for a program that uses none of them).
+        if(NOT CMAKE_INSTALL_PREFIX STREQUAL "/usr")
+            set_target_properties(mojiban_${component}_shared PROPERTIES INSTALL_RPATH "$ORIGIN")
+        endif()
         install(TARGETS mojiban_${component}_shared EXPORT MojibanTargets
             LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT lib${component}
                 NAMELINK_COMPONENT Development)

@@ -28,7 +28,7 @@ set(mojiban_version "${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE}")
 set(mojiban_system_depends "libc6 (>= 2.34), libstdc++6 (>= 12), libgcc-s1, libirrlicht1.8 (>= 1.8.5)")
 # What each library needs beyond the C++ runtime and the engine.
 set(mojiban_font_depends "libfreetype6 (>= 2.12), libfontconfig1 (>= 2.14)")
-set(mojiban_inputmethod_depends "libx11-6")
+set(mojiban_platform_depends "libx11-6")
 set(mojiban_debian_dir ${PROJECT_SOURCE_DIR}/cmake/debian)
 set(mojiban_control_dir ${PROJECT_BINARY_DIR}/debian-control)
 
@@ -98,6 +98,14 @@ set(CPACK_DEBIAN_LIBINPUTMETHOD_DESCRIPTION "input-method pump for Irrlicht prog
 The per-frame message pump that takes the place of the Irrlicht device's
 own run and turns text committed by the input method (XIM on X11, IMM32 on
 Windows) into key events, one for each character.")
+set(CPACK_DEBIAN_LIBPLATFORM_DESCRIPTION "window-system layer for Irrlicht input-method text
+The layer between the Irrlicht device and the window system that the
+Mojiban libraries share: the device's input context and composition, the
+clipboard, pointer clicks and the tick clock, on X11 through Xlib.")
+set(CPACK_DEBIAN_LIBTEXT_DESCRIPTION "text in the user's locale for Irrlicht programs
+Conversion between the user's locale's multibyte text and wide strings,
+and directory listings with names decoded in that locale, for the Mojiban
+libraries of the Irrlicht engine; needs no window system.")
 
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME libmojiban-dev)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)

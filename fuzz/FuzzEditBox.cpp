@@ -11,9 +11,9 @@
 
 #include "gui/font/CGUITTFace.h"
 #include "gui/font/CGUITTFont.h"
-#include "ime/InputMethodPlatform.h"
-#include "ime/TickCountOverride.h"
 #include "harness/EditBoxSoundness.h"
+#include "platform/InputMethodPlatform.h"
+#include "platform/TickCountOverride.h"
 
 #include <clocale>
 #include <cstring>

@@ -6,9 +6,9 @@
 #include "FuzzSupport.h"
 
 #include "gui/dialog/CGUIFileOpenDialogML.h"
-#include "ime/UserLocaleText.h"
+#include "text/UserLocaleText.h"
 #include "ime/CIrrInputMethod.h"
-#include "ime/CUserLocaleScope.h"
+#include "text/CUserLocaleScope.h"
 #include "harness/X11BackendProbe.h"
 #include "harness/CRecordingDevice.h"
 

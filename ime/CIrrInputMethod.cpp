@@ -1,6 +1,6 @@
 #include "ime/CIrrInputMethod.h"
 
-#include "ime/UserLocaleText.h"
+#include "text/UserLocaleText.h"
 
 #include <vector>
 

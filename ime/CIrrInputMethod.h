@@ -1,7 +1,7 @@
 #ifndef IME_C_IRR_INPUT_METHOD_H_INCLUDED
 #define IME_C_IRR_INPUT_METHOD_H_INCLUDED
 
-#include "ime/InputMethodPlatform.h"
+#include "platform/InputMethodPlatform.h"
 
 #include <irrlicht.h>
 
@@ -13,7 +13,7 @@ namespace irr
 //! messages reach the engine, and turns every string the input method commits
 //! into one KEY_ACCEPT key event per character, and tells the focused element
 //! when the composition it draws changed. It is the one that posts to
-//! the engine: the platform layer (ime/InputMethodPlatform.h) only says what
+//! the engine: the platform layer (platform/InputMethodPlatform.h) only says what
 //! each window-system message means.
 class CIrrInputMethod : public virtual IReferenceCounted
 {

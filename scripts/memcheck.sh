@@ -34,7 +34,7 @@ fi
 # Leak records that pass through the program's own sources.
 ours=$(awk '/(definitely|indirectly) lost in loss record/ {keep=1; rec=$0; next}
             keep && /^==[0-9]+== *$/ {keep=0; if (hit) print rec; hit=0; next}
-            keep && /\/(app|ime|gui)\/[A-Za-z0-9_]+\.(cpp|h):/ {hit=1}' "$log")
+            keep && /\/(app|ime|platform|text|gui)\/[A-Za-z0-9_]+\.(cpp|h):/ {hit=1}' "$log")
 if [ -n "$ours" ]; then
     echo "memcheck: leaks from our code:"
     echo "$ours"

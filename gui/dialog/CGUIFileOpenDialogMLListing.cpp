@@ -1,8 +1,8 @@
 #include "gui/dialog/CGUIFileOpenDialogML.h"
 
 #include "gui/dialog/WorkingDirectoryRecovery.h"
-#include "ime/UserLocaleText.h"
-#include "ime/DirectoryListing.h"
+#include "text/UserLocaleText.h"
+#include "text/DirectoryListing.h"
 
 namespace irr
 {

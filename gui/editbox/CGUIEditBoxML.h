@@ -1,7 +1,7 @@
 #ifndef GUI_EDITBOX_C_GUI_EDIT_BOX_ML_H_INCLUDED
 #define GUI_EDITBOX_C_GUI_EDIT_BOX_ML_H_INCLUDED
 
-#include "ime/InputMethodPlatform.h"
+#include "platform/InputMethodPlatform.h"
 
 #include <irrlicht.h>
 

@@ -2,7 +2,7 @@
 
 #include "gui/editbox/CrLfPairs.h"
 
-#include "ime/UserLocaleText.h"
+#include "text/UserLocaleText.h"
 
 #include <string>
 

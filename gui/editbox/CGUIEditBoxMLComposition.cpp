@@ -8,7 +8,7 @@
 
 #include "gui/editbox/CGUIEditBoxML.h"
 
-#include "ime/InputMethodPlatform.h"
+#include "platform/InputMethodPlatform.h"
 
 namespace irr
 {

@@ -1,6 +1,6 @@
 #include "gui/editbox/CGUIEditBoxML.h"
 
-#include "ime/InputMethodPlatform.h"
+#include "platform/InputMethodPlatform.h"
 
 namespace irr
 {

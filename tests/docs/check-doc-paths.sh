@@ -3,11 +3,11 @@
 # exists, so that the docs cannot drift from the tree unseen. A name counts
 # when it starts with one of the repository's top folders (or is one of its
 # top files); a name without an ending may stand for a header and its
-# source (ime/UserLocaleText for ime/UserLocaleText.h and .cpp).
+# source (text/UserLocaleText for text/UserLocaleText.h and .cpp).
 #   tests/docs/check-doc-paths.sh [REPOSITORY]
 set -euo pipefail
 cd "${1:-$(dirname "$0")/../..}"
-pattern='(^|[^[:alnum:]_./~-])((\.ci|app|bench|cmake|docs|examples|fuzz|gui|ime|scripts|tests)/[[:alnum:]_./+-]*|README\.md|CMakePresets\.json|LICENSE)'
+pattern='(^|[^[:alnum:]_./~-])((\.ci|app|bench|cmake|docs|examples|fuzz|gui|ime|platform|scripts|tests|text)/[[:alnum:]_./+-]*|README\.md|CMakePresets\.json|LICENSE)'
 missing=0
 checked=0
 for doc in README.md docs/*.md; do

@@ -1,7 +1,7 @@
 #include "harness/X11BackendProbe.h"
 
-#include "ime/x11/CX11DeviceWindow.h"
-#include "ime/x11/X11BackendInternals.h"
+#include "platform/x11/CX11DeviceWindow.h"
+#include "platform/x11/X11BackendInternals.h"
 
 #include <X11/Xlib.h>
 

@@ -9,7 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 work=$(mktemp -d)
 installed=0
-libraries=(font editbox filedialog inputmethod)
+libraries=(text platform font editbox filedialog inputmethod)
 runtime=()
 for lib in "${libraries[@]}"; do runtime+=("libmojiban-${lib}1"); done
 . "$here/private-x.sh"
@@ -59,8 +59,14 @@ expect_file mojiban-demo usr/share/man/man1/multilingual-demo.1.gz
 expect_depends libmojiban-font1 libfreetype6
 expect_depends libmojiban-font1 libfontconfig1
 expect_depends libmojiban-dev libfontconfig-dev
-expect_depends libmojiban-inputmethod1 libx11-6
-expect_exact_depends libmojiban-editbox1 libmojiban-inputmethod1 "$version"
+expect_depends libmojiban-platform1 libx11-6
+expect_exact_depends libmojiban-platform1 libmojiban-text1 "$version"
+expect_exact_depends libmojiban-inputmethod1 libmojiban-platform1 "$version"
+expect_exact_depends libmojiban-editbox1 libmojiban-platform1 "$version"
+expect_exact_depends libmojiban-filedialog1 libmojiban-text1 "$version"
+if dpkg-deb -f "$work/debs/libmojiban-filedialog1"_*.deb Depends | grep -q 'libx11\|libmojiban-platform'; then
+    echo "libmojiban-filedialog1 depends on the window system"; exit 1
+fi
 expect_depends mojiban-demo fonts-ipafont-gothic
 expect_exact_depends mojiban-demo libmojiban-font1 "$version"
 echo "packages hold what they should and name their dependencies"

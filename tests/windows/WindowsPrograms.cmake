@@ -1,9 +1,10 @@
 # Test programs of the Windows build. They need the window system, so they
 # are not registered here: the Linux tree runs each under Wine in a private
 # X server (label windows).
-add_executable(test_ime_win32 ime/win32/Win32PumpTest.cpp ime/win32/Win32DirectoryListingTest.cpp)
+add_executable(test_ime_win32 ime/win32/Win32PumpTest.cpp)
+add_executable(test_text_win32 text/win32/Win32DirectoryListingTest.cpp)
 add_executable(test_app_win32 app/DriverPromptTest.cpp)
-foreach(program test_ime_win32 test_app_win32)
+foreach(program test_ime_win32 test_text_win32 test_app_win32)
     target_link_libraries(${program} PRIVATE mojiban_app GTest::gtest_main)
     target_include_directories(${program} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 endforeach()

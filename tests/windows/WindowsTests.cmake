@@ -15,7 +15,7 @@ add_test(NAME windows_build COMMAND ${CMAKE_SOURCE_DIR}/scripts/build-windows.sh
 set_tests_properties(windows_build PROPERTIES LABELS windows FIXTURES_SETUP windows_build
     RUN_SERIAL TRUE TIMEOUT 1800 ENVIRONMENT "MOJIBAN_WINDOWS_BUILD_DIR=${MOJIBAN_WINDOWS_BUILD_DIR}")
 
-foreach(program test_ime_win32 test_app_win32)
+foreach(program test_ime_win32 test_text_win32 test_app_win32)
     add_test(NAME windows_${program} COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh
         ${MOJIBAN_WINDOWS_BUILD_DIR}/tests/${program}.exe)
     set_tests_properties(windows_${program} PROPERTIES LABELS windows

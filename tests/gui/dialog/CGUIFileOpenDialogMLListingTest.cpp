@@ -1,5 +1,5 @@
 #include "DialogTestSupport.h"
-#include "ime/UserLocaleText.h"
+#include "text/UserLocaleText.h"
 #include "support/ScopedAppDevice.h"
 #include "support/TestEnvironment.h"
 

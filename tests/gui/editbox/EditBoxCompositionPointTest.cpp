@@ -1,6 +1,6 @@
 #include "EditBoxTestSupport.h"
 
-#include "ime/InputMethodPlatform.h"
+#include "platform/InputMethodPlatform.h"
 #include "harness/X11BackendProbe.h"
 #include "support/ScopedAppDevice.h"
 

@@ -2,8 +2,8 @@
 
 #include "harness/X11BackendProbe.h"
 #include "ime/CIrrInputMethod.h"
-#include "ime/InputMethodPlatform.h"
-#include "ime/TickCountOverride.h"
+#include "platform/InputMethodPlatform.h"
+#include "platform/TickCountOverride.h"
 #include "support/ScopedAppDevice.h"
 
 using namespace irr;

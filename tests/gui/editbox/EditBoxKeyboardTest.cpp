@@ -1,7 +1,7 @@
 #include "EditBoxTestSupport.h"
 
-#include "ime/InputMethodPlatform.h"
-#include "ime/TickCountOverride.h"
+#include "platform/InputMethodPlatform.h"
+#include "platform/TickCountOverride.h"
 #include "support/ScopedAppDevice.h"
 
 using namespace irr;

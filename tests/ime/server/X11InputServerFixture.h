@@ -1,7 +1,7 @@
 #ifndef TESTS_IME_X11_INPUT_SERVER_FIXTURE_H_INCLUDED
 #define TESTS_IME_X11_INPUT_SERVER_FIXTURE_H_INCLUDED
 
-#include "ime/X11InputFixture.h"
+#include "platform/X11InputFixture.h"
 #include "ime/server/XInputMethodServer.h"
 
 namespace x11test

@@ -4,8 +4,8 @@
 // completed, which it delivers by calling the window procedure directly.
 #include "app/AppGlobals.h"
 #include "ime/CIrrInputMethod.h"
-#include "ime/InputMethodPlatform.h"
-#include "ime/win32/Win32InputMethodBackend.h"
+#include "platform/InputMethodPlatform.h"
+#include "platform/win32/Win32Platform.h"
 #include "harness/CRecordingDevice.h"
 
 #include <gtest/gtest.h>
