@@ -2,6 +2,8 @@
 // whole road from the X server through the input method and the pump.
 #include "X11InputFixture.h"
 
+using namespace irr;
+
 using namespace x11test;
 
 namespace

@@ -3,6 +3,8 @@
 #include "X11InputFixture.h"
 #include "support/XWindowProbe.h"
 
+using namespace irr;
+
 using namespace x11test;
 
 namespace

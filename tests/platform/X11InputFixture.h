@@ -22,7 +22,6 @@
 namespace x11test
 {
 
-using namespace irr;
 using testsupport::CRecordingDevice;
 using testsupport::ScopedUserLocale;
 using testsupport::XInputDriver;
@@ -35,7 +34,7 @@ const unsigned long PreeditPosition = 0x0004, PreeditNothing = 0x0008, StatusNot
 
 struct SKey
 {
-    EKEY_CODE Key;
+    irr::EKEY_CODE Key;
     wchar_t Char;
     bool Shift;
     bool Control;
@@ -50,17 +49,18 @@ protected:
         setenv("XMODIFIERS", modifiers(), 1);
         Driver.reset(new XInputDriver());
         Locale.reset(new ScopedUserLocale(locale().c_str()));
-        IrrlichtDevice* inner = ime::createDevice(
-            video::EDT_SOFTWARE, core::dimension2d<u32>(640, 480), 16, false, false, false, 0);
+        irr::IrrlichtDevice* inner = irr::ime::createDevice(
+            irr::video::EDT_SOFTWARE, irr::core::dimension2d<irr::u32>(640, 480), 16, false, false,
+            false, 0);
         ASSERT_TRUE(inner);
         Device = new CRecordingDevice(inner);
         inner->drop();
         AppDevice = Device;
-        Pump = new CIrrInputMethod();
+        Pump = new irr::CIrrInputMethod();
         Window = testsupport::x11::getDeviceWindowId();
         ASSERT_NE(0u, Window);
         Driver->focus(Window);
-        ASSERT_TRUE(pumpUntil([this] { return ime::isWindowActive(Device); }));
+        ASSERT_TRUE(pumpUntil([this] { return irr::ime::isWindowActive(Device); }));
         Device->Posted.clear();
     }
 
@@ -88,8 +88,8 @@ protected:
         Pump->run();
         if (DrawFrames)
         {
-            video::IVideoDriver* driver = Device->getVideoDriver();
-            driver->beginScene(true, true, video::SColor(255, 200, 200, 200));
+            irr::video::IVideoDriver* driver = Device->getVideoDriver();
+            driver->beginScene(true, true, irr::video::SColor(255, 200, 200, 200));
             Device->getGUIEnvironment()->drawAll();
             driver->endScene();
         }
@@ -135,8 +135,8 @@ protected:
     std::wstring accepted() const
     {
         std::wstring text;
-        for (const SEvent& e : Device->Posted)
-            if (e.EventType == EET_KEY_INPUT_EVENT && e.KeyInput.Key == KEY_ACCEPT)
+        for (const irr::SEvent& e : Device->Posted)
+            if (e.EventType == irr::EET_KEY_INPUT_EVENT && e.KeyInput.Key == irr::KEY_ACCEPT)
                 text += e.KeyInput.Char;
         return text;
     }
@@ -145,38 +145,38 @@ protected:
     std::vector<SKey> presses() const
     {
         std::vector<SKey> keys;
-        for (const SEvent& e : Device->Posted)
+        for (const irr::SEvent& e : Device->Posted)
         {
-            const SEvent::SKeyInput& k = e.KeyInput;
-            if (e.EventType == EET_KEY_INPUT_EVENT && k.PressedDown && k.Key != KEY_LSHIFT &&
-                k.Key != KEY_LCONTROL)
+            const irr::SEvent::SKeyInput& k = e.KeyInput;
+            if (e.EventType == irr::EET_KEY_INPUT_EVENT && k.PressedDown &&
+                k.Key != irr::KEY_LSHIFT && k.Key != irr::KEY_LCONTROL)
                 keys.push_back({k.Key, k.Char, k.Shift, k.Control});
         }
         return keys;
     }
 
-    std::vector<SEvent::SMouseInput> mouse() const
+    std::vector<irr::SEvent::SMouseInput> mouse() const
     {
-        std::vector<SEvent::SMouseInput> events;
-        for (const SEvent& e : Device->Posted)
-            if (e.EventType == EET_MOUSE_INPUT_EVENT)
+        std::vector<irr::SEvent::SMouseInput> events;
+        for (const irr::SEvent& e : Device->Posted)
+            if (e.EventType == irr::EET_MOUSE_INPUT_EVENT)
                 events.push_back(e.MouseInput);
         return events;
     }
 
     //! An edit box on the root element; the boxes lay themselves out when
     //! drawn, as in the demo's loop, so frames are drawn from now on.
-    gui::CGUIEditBoxML* addBox(const core::rect<s32>& rect)
+    irr::gui::CGUIEditBoxML* addBox(const irr::core::rect<irr::s32>& rect)
     {
         AppGuiEnvironment = Device->getGUIEnvironment();
         DrawFrames = true;
-        gui::CGUIEditBoxML* box =
-            new gui::CGUIEditBoxML(L"", AppGuiEnvironment->getRootGUIElement(), rect);
+        irr::gui::CGUIEditBoxML* box =
+            new irr::gui::CGUIEditBoxML(L"", AppGuiEnvironment->getRootGUIElement(), rect);
         box->drop();
         return box;
     }
 
-    void click(s32 x, s32 y)
+    void click(irr::s32 x, irr::s32 y)
     {
         send({"mousemove", "--window", std::to_string(Window), std::to_string(x), std::to_string(y),
               "click", "1"});
@@ -184,7 +184,7 @@ protected:
 
     std::unique_ptr<ScopedUserLocale> Locale;
     CRecordingDevice* Device = 0;
-    CIrrInputMethod* Pump = 0;
+    irr::CIrrInputMethod* Pump = 0;
     unsigned long Window = 0;
     bool DrawFrames = false;
     std::unique_ptr<XInputDriver> Driver;

@@ -16,42 +16,40 @@
 namespace editboxtest
 {
 
-using namespace irr;
-
 //! The edit box with its state open to the tests.
-class TestEditBox : public gui::CGUIEditBoxML
+class TestEditBox : public irr::gui::CGUIEditBoxML
 {
 public:
-    using gui::CGUIEditBoxML::CGUIEditBoxML;
+    using irr::gui::CGUIEditBoxML::CGUIEditBoxML;
 
-    using gui::CGUIEditBoxML::breakText;
-    using gui::CGUIEditBoxML::calculateScrollPos;
-    using gui::CGUIEditBoxML::getCursorPos;
-    using gui::CGUIEditBoxML::getLineFromPos;
-    using gui::CGUIEditBoxML::setTextRect;
+    using irr::gui::CGUIEditBoxML::breakText;
+    using irr::gui::CGUIEditBoxML::calculateScrollPos;
+    using irr::gui::CGUIEditBoxML::getCursorPos;
+    using irr::gui::CGUIEditBoxML::getLineFromPos;
+    using irr::gui::CGUIEditBoxML::setTextRect;
 
-    using gui::CGUIEditBoxML::BlinkStartTime;
-    using gui::CGUIEditBoxML::BrokenLines;
-    using gui::CGUIEditBoxML::BrokenLineStarts;
-    using gui::CGUIEditBoxML::ClipboardOperator;
-    using gui::CGUIEditBoxML::CollapsePairsPending;
-    using gui::CGUIEditBoxML::CurrentTextRect;
-    using gui::CGUIEditBoxML::CursorPos;
-    using gui::CGUIEditBoxML::FrameRect;
-    using gui::CGUIEditBoxML::HScrollPos;
-    using gui::CGUIEditBoxML::MouseSelecting;
-    using gui::CGUIEditBoxML::PasswordChar;
-    using gui::CGUIEditBoxML::SelectionEnd;
-    using gui::CGUIEditBoxML::SelectionStart;
-    using gui::CGUIEditBoxML::VScrollPos;
+    using irr::gui::CGUIEditBoxML::BlinkStartTime;
+    using irr::gui::CGUIEditBoxML::BrokenLines;
+    using irr::gui::CGUIEditBoxML::BrokenLineStarts;
+    using irr::gui::CGUIEditBoxML::ClipboardOperator;
+    using irr::gui::CGUIEditBoxML::CollapsePairsPending;
+    using irr::gui::CGUIEditBoxML::CurrentTextRect;
+    using irr::gui::CGUIEditBoxML::CursorPos;
+    using irr::gui::CGUIEditBoxML::FrameRect;
+    using irr::gui::CGUIEditBoxML::HScrollPos;
+    using irr::gui::CGUIEditBoxML::MouseSelecting;
+    using irr::gui::CGUIEditBoxML::PasswordChar;
+    using irr::gui::CGUIEditBoxML::SelectionEnd;
+    using irr::gui::CGUIEditBoxML::SelectionStart;
+    using irr::gui::CGUIEditBoxML::VScrollPos;
 
-    const core::stringw& text() const { return Text; }
+    const irr::core::stringw& text() const { return Text; }
     bool lineLayout() const { return hasLineLayout(); }
 };
 
 //! A box in env owned by parent, which belongs to env.
-inline TestEditBox* makeBox(gui::IGUIEnvironment* env, const wchar_t* text,
-                            const core::rect<s32>& rect, gui::IGUIElement* parent)
+inline TestEditBox* makeBox(irr::gui::IGUIEnvironment* env, const wchar_t* text,
+                            const irr::core::rect<irr::s32>& rect, irr::gui::IGUIElement* parent)
 {
     TestEditBox* box = new TestEditBox(env, text, parent, rect);
     box->drop();
@@ -59,10 +57,10 @@ inline TestEditBox* makeBox(gui::IGUIEnvironment* env, const wchar_t* text,
 }
 
 //! IPA Gothic at the demo's 12 pixels made the skin's font; the skin keeps it.
-inline gui::IGUIFont* useIpaFont(gui::IGUIEnvironment* env)
+inline irr::gui::IGUIFont* useIpaFont(irr::gui::IGUIEnvironment* env)
 {
-    gui::CGUITTFace* face = new gui::CGUITTFace();
-    gui::CGUITTFont* font = new gui::CGUITTFont(env->getVideoDriver());
+    irr::gui::CGUITTFace* face = new irr::gui::CGUITTFace();
+    irr::gui::CGUITTFont* font = new irr::gui::CGUITTFont(env->getVideoDriver());
     EXPECT_TRUE(face->load(testsupport::ipaFontPath()));
     EXPECT_TRUE(font->attach(face, 12));
     env->getSkin()->setFont(font);
@@ -73,10 +71,10 @@ inline gui::IGUIFont* useIpaFont(gui::IGUIEnvironment* env)
 
 using harness::keyEvent;
 
-inline SEvent mouseEvent(EMOUSE_INPUT_EVENT type, s32 x, s32 y)
+inline irr::SEvent mouseEvent(irr::EMOUSE_INPUT_EVENT type, irr::s32 x, irr::s32 y)
 {
-    SEvent event;
-    event.EventType = EET_MOUSE_INPUT_EVENT;
+    irr::SEvent event;
+    event.EventType = irr::EET_MOUSE_INPUT_EVENT;
     event.MouseInput.Event = type;
     event.MouseInput.X = x;
     event.MouseInput.Y = y;
@@ -88,29 +86,29 @@ inline SEvent mouseEvent(EMOUSE_INPUT_EVENT type, s32 x, s32 y)
 }
 
 //! A clipboard of the process's own, for tests that need no X server.
-class FakeClipboard : public IOSOperator
+class FakeClipboard : public irr::IOSOperator
 {
 public:
-    const core::stringc& getOperatingSystemVersion() const override { return Version; }
-    void copyToClipboard(const c8* text) const override
+    const irr::core::stringc& getOperatingSystemVersion() const override { return Version; }
+    void copyToClipboard(const irr::c8* text) const override
     {
         Content = text;
         ++Copies;
     }
-    const c8* getTextFromClipboard() const override { return Empty ? 0 : Content.c_str(); }
-    bool getProcessorSpeedMHz(u32*) const override { return false; }
-    bool getSystemMemory(u32*, u32*) const override { return false; }
+    const irr::c8* getTextFromClipboard() const override { return Empty ? 0 : Content.c_str(); }
+    bool getProcessorSpeedMHz(irr::u32*) const override { return false; }
+    bool getSystemMemory(irr::u32*, irr::u32*) const override { return false; }
 
-    mutable core::stringc Content;
+    mutable irr::core::stringc Content;
     mutable int Copies = 0;
     //! Gives no text at all, as a clipboard nobody owns.
     bool Empty = false;
 
 private:
-    core::stringc Version;
+    irr::core::stringc Version;
 };
 
-inline void useClipboard(TestEditBox* box, IOSOperator* clipboard)
+inline void useClipboard(TestEditBox* box, irr::IOSOperator* clipboard)
 {
     if (clipboard)
         clipboard->grab();
@@ -120,63 +118,64 @@ inline void useClipboard(TestEditBox* box, IOSOperator* clipboard)
 }
 
 //! A parent that records what its children hand on.
-class RecordingParent : public gui::IGUIElement
+class RecordingParent : public irr::gui::IGUIElement
 {
 public:
-    RecordingParent(gui::IGUIEnvironment* env, const core::rect<s32>& rect)
-        : gui::IGUIElement(gui::EGUIET_ELEMENT, env, env->getRootGUIElement(), -1, rect)
+    RecordingParent(irr::gui::IGUIEnvironment* env, const irr::core::rect<irr::s32>& rect)
+        : irr::gui::IGUIElement(irr::gui::EGUIET_ELEMENT, env, env->getRootGUIElement(), -1, rect)
     {
     }
-    bool OnEvent(const SEvent& event) override
+    bool OnEvent(const irr::SEvent& event) override
     {
         Events.push_back(event);
         return false;
     }
-    std::vector<SEvent> Events;
+    std::vector<irr::SEvent> Events;
 };
 
 //! A font that draws and measures with another one and records every text
 //! it was asked to draw.
-class SpyFont : public gui::IGUIFont
+class SpyFont : public irr::gui::IGUIFont
 {
 public:
     struct SDrawCall
     {
         std::wstring Text;
-        core::rect<s32> Position;
-        video::SColor Color;
+        irr::core::rect<irr::s32> Position;
+        irr::video::SColor Color;
         bool HCenter;
         bool VCenter;
-        core::rect<s32> Clip;
+        irr::core::rect<irr::s32> Clip;
     };
 
-    explicit SpyFont(gui::IGUIFont* inner) : Inner(inner) { Inner->grab(); }
+    explicit SpyFont(irr::gui::IGUIFont* inner) : Inner(inner) { Inner->grab(); }
 
-    void draw(const core::stringw& text, const core::rect<s32>& position, video::SColor color,
-              bool hcenter = false, bool vcenter = false, const core::rect<s32>* clip = 0) override
+    void draw(const irr::core::stringw& text, const irr::core::rect<irr::s32>& position,
+              irr::video::SColor color, bool hcenter = false, bool vcenter = false,
+              const irr::core::rect<irr::s32>* clip = 0) override
     {
         SDrawCall call = {text.c_str(), position, color,
-                          hcenter,      vcenter,  clip ? *clip : core::rect<s32>()};
+                          hcenter,      vcenter,  clip ? *clip : irr::core::rect<irr::s32>()};
         Calls.push_back(call);
         if (OnDraw)
             OnDraw();
         Inner->draw(text, position, color, hcenter, vcenter, clip);
     }
-    core::dimension2d<u32> getDimension(const wchar_t* text) const override
+    irr::core::dimension2d<irr::u32> getDimension(const wchar_t* text) const override
     {
         return Inner->getDimension(text);
     }
-    s32 getCharacterFromPos(const wchar_t* text, s32 x) const override
+    irr::s32 getCharacterFromPos(const wchar_t* text, irr::s32 x) const override
     {
         return Inner->getCharacterFromPos(text, x);
     }
-    void setKerningWidth(s32 kerning) override { Inner->setKerningWidth(kerning); }
-    void setKerningHeight(s32 kerning) override { Inner->setKerningHeight(kerning); }
-    s32 getKerningWidth(const wchar_t* a = 0, const wchar_t* b = 0) const override
+    void setKerningWidth(irr::s32 kerning) override { Inner->setKerningWidth(kerning); }
+    void setKerningHeight(irr::s32 kerning) override { Inner->setKerningHeight(kerning); }
+    irr::s32 getKerningWidth(const wchar_t* a = 0, const wchar_t* b = 0) const override
     {
         return Inner->getKerningWidth(a, b);
     }
-    s32 getKerningHeight() const override { return Inner->getKerningHeight(); }
+    irr::s32 getKerningHeight() const override { return Inner->getKerningHeight(); }
     void setInvisibleCharacters(const wchar_t* s) override { Inner->setInvisibleCharacters(s); }
 
     //! The calls that drew text.
@@ -197,28 +196,28 @@ protected:
     ~SpyFont() override { Inner->drop(); }
 
 private:
-    gui::IGUIFont* Inner;
+    irr::gui::IGUIFont* Inner;
 };
 
 inline std::vector<std::wstring> lines(const TestEditBox& box)
 {
     std::vector<std::wstring> out;
-    for (u32 i = 0; i < box.BrokenLines.size(); ++i)
+    for (irr::u32 i = 0; i < box.BrokenLines.size(); ++i)
         out.push_back(box.BrokenLines[i].c_str());
     return out;
 }
 
-inline std::vector<s32> starts(const TestEditBox& box)
+inline std::vector<irr::s32> starts(const TestEditBox& box)
 {
-    std::vector<s32> out;
-    for (u32 i = 0; i < box.BrokenLineStarts.size(); ++i)
+    std::vector<irr::s32> out;
+    for (irr::u32 i = 0; i < box.BrokenLineStarts.size(); ++i)
         out.push_back(box.BrokenLineStarts[i]);
     return out;
 }
 
-inline s32 widthOf(gui::IGUIFont* font, const wchar_t* text)
+inline irr::s32 widthOf(irr::gui::IGUIFont* font, const wchar_t* text)
 {
-    return (s32)font->getDimension(text).Width;
+    return (irr::s32)font->getDimension(text).Width;
 }
 
 //! What must hold after every operation, whatever came before: indices in

@@ -5,6 +5,8 @@
 #include "ime/server/X11InputServerFixture.h"
 #include "support/XWindowProbe.h"
 
+using namespace irr;
+
 using namespace x11test;
 
 namespace
@@ -77,10 +79,13 @@ TEST_P(X11InlineCompositionServer, TheReadingIsDrawnInTheBoxAndOnlyTheCommitEnte
     clickInto(First);
     ASSERT_TRUE(composeInto(First));
     const u32 empty = inkPixels(First);
+    const int shown = testsupport::XInputMethodServer::countMappedWindowsBesides(Window);
     type("nihongo");
     ASSERT_TRUE(pumpUntil([&] { return inkPixels(First) > empty + 60; }))
         << "the reading did not show in the box";
     EXPECT_EQ(L"", text(First));
+    // The box shows the reading: no window of the server's does.
+    EXPECT_EQ(shown, testsupport::XInputMethodServer::countMappedWindowsBesides(Window));
 
     send({"key", "space"});
     EXPECT_EQ(L"", text(First));

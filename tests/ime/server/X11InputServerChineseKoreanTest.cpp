@@ -3,6 +3,8 @@
 // UTF-8 locale and the legacy one of its language.
 #include "ime/server/X11InputServerFixture.h"
 
+using namespace irr;
+
 using namespace x11test;
 
 namespace

@@ -23,8 +23,8 @@ protected:
         ASSERT_TRUE(Server) << Name << " did not start";
         X11Input::SetUp();
         ASSERT_TRUE(pumpUntil([] { return testsupport::x11::hasInputContext(); }));
-        First = addBox(core::rect<s32>(350, 80, 550, 100));
-        Second = addBox(core::rect<s32>(350, 110, 550, 130));
+        First = addBox(irr::core::rect<irr::s32>(350, 80, 550, 100));
+        Second = addBox(irr::core::rect<irr::s32>(350, 110, 550, 130));
     }
 
     const char* modifiers() const override
@@ -37,11 +37,11 @@ protected:
         return param.substr(param.find(' ') + 1);
     }
 
-    std::wstring text(gui::CGUIEditBoxML* box) const { return box->getText(); }
+    std::wstring text(irr::gui::CGUIEditBoxML* box) const { return box->getText(); }
 
-    void clickInto(gui::CGUIEditBoxML* box)
+    void clickInto(irr::gui::CGUIEditBoxML* box)
     {
-        const core::rect<s32>& r = box->getAbsolutePosition();
+        const irr::core::rect<irr::s32>& r = box->getAbsolutePosition();
         click(r.UpperLeftCorner.X + 10, r.getCenter().Y);
         ASSERT_TRUE(AppGuiEnvironment->hasFocus(box));
     }
@@ -53,7 +53,7 @@ protected:
     //! late, IBus takes its engine only once a context has the focus). A
     //! busy server hands keys back late, so each answer is waited for rather
     //! than assumed after a pause.
-    bool composeInto(gui::CGUIEditBoxML* box)
+    bool composeInto(irr::gui::CGUIEditBoxML* box)
     {
         const std::wstring before = text(box);
         for (int attempt = 0; attempt < 10; ++attempt)
@@ -88,15 +88,15 @@ protected:
     bool onlyCommitsPressed() const
     {
         for (const SKey& k : presses())
-            if (k.Key != KEY_ACCEPT)
+            if (k.Key != irr::KEY_ACCEPT)
                 return false;
         return true;
     }
 
     std::string Name;
     testsupport::XInputMethodServer* Server = 0;
-    gui::CGUIEditBoxML* First = 0;
-    gui::CGUIEditBoxML* Second = 0;
+    irr::gui::CGUIEditBoxML* First = 0;
+    irr::gui::CGUIEditBoxML* Second = 0;
 };
 
 } // namespace x11test

@@ -3,6 +3,8 @@
 // X server, in both Japanese locales.
 #include "ime/server/X11InputServerFixture.h"
 
+using namespace irr;
+
 using namespace x11test;
 
 namespace
