@@ -156,8 +156,8 @@ int main(int argc, char** argv)
     buildScene(device->getSceneManager());
 
     gui::CGUIEditBoxML* box =
-        new gui::CGUIEditBoxML(env, L"ここに入力・在这里输入・여기에 입력", env->getRootGUIElement(),
-                               core::rect<s32>(20, 420, 620, 456));
+        new gui::CGUIEditBoxML(env, L"ここに入力・在这里输入・여기에 입력",
+                               env->getRootGUIElement(), core::rect<s32>(20, 420, 620, 456));
     box->setOverrideFont(font);
     box->setInlineComposition(true); // the reading is drawn in the box itself
     env->setFocus(box);

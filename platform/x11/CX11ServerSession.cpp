@@ -130,6 +130,26 @@ void CX11ServerSession::setInlineComposition(bool wanted)
     wake();
 }
 
+// A new context with what the program asks for now: its focus, its spot,
+// inline composition or not. Every reset asked for so far is done with it.
+void CX11ServerSession::recreateContext()
+{
+    bool focused, haveSpot;
+    XPoint spot;
+    {
+        std::lock_guard<std::mutex> lock(Lock);
+        focused = Focused;
+        haveSpot = HaveSpot;
+        spot = Spot;
+        AppliedResets = ResetCount;
+    }
+    AppliedFocus = focused;
+    AppliedHaveSpot = haveSpot;
+    AppliedSpot = spot;
+    applyInlineComposition();
+    Method.recreateContext(focused, haveSpot ? &spot : 0);
+}
+
 void CX11ServerSession::applyInlineComposition()
 {
     bool wanted;
@@ -373,12 +393,7 @@ void CX11ServerSession::applyState()
     if (resets != AppliedResets)
     {
         // A new context: what was being composed can no longer reach any box.
-        AppliedResets = resets;
-        AppliedFocus = focused;
-        AppliedSpot = spot;
-        AppliedHaveSpot = haveSpot;
-        applyInlineComposition();
-        Method.recreateContext(focused, haveSpot ? &spot : 0);
+        recreateContext();
         return;
     }
     if (focused != AppliedFocus)
@@ -448,20 +463,7 @@ void CX11ServerSession::recover(u32 generation)
     // program typed those keys itself. A new context drops the composition
     // of that time, as a server that went away would have.
     readEvents(0, false);
-    bool focused, haveSpot;
-    XPoint spot;
-    {
-        std::lock_guard<std::mutex> lock(Lock);
-        focused = Focused;
-        haveSpot = HaveSpot;
-        spot = Spot;
-        AppliedResets = ResetCount;
-    }
-    AppliedFocus = focused;
-    AppliedHaveSpot = haveSpot;
-    AppliedSpot = spot;
-    applyInlineComposition();
-    Method.recreateContext(focused, haveSpot ? &spot : 0);
+    recreateContext();
     readEvents(0, false);
     SeenGeneration = generation;
     if (Method.isOpen())

@@ -116,6 +116,7 @@ private:
     void recover(u32 generation);
     void answerQuery();
     void post(E_RESULT type, u32 key, const SRawKeyLookup* lookup = 0);
+    void recreateContext();
     void applyInlineComposition();
     static void onDestroyed(void* self);
     static void onComposition(void* self, const SComposition& composition);
