@@ -30,6 +30,16 @@ protected:
 
     void SetUp() override
     {
+#ifdef __SANITIZE_ADDRESS__
+        // Under LeakSanitizer this case reports two 56-byte blocks that Mesa
+        // allocates while drawing batches: libGL has unloaded the driver by
+        // the time the report is made, so the blocks have no frames a
+        // suppression could name. The same code of ours runs checked on the
+        // two software drivers; the OpenGL pixels are compared in the normal
+        // tree.
+        if (GetParam() == video::EDT_OPENGL)
+            GTEST_SKIP() << "Mesa's unattributable blocks under LeakSanitizer";
+#endif
         ASSERT_TRUE(Device.device());
         PerGlyph = fonttest::createIpaFont(Device.driver());
         Atlas = fonttest::createIpaFont(Device.driver());
