@@ -114,6 +114,13 @@ void setCompositionWindowPos(s32 x, s32 y);
 //! Switches the input method of the focused window off.
 void closeInputMethod();
 
+//! What the input method commits of its composition when the focused edit
+//! box is left, for that box: Hangul input methods commit the syllable
+//! being composed then, where others drop their composition. Waits a
+//! bounded time for the input method; false when nothing was committed.
+//! Called before closeInputMethod.
+bool finishComposition(core::stringw& committed);
+
 //! Whether the focused edit box draws the composition itself. When it does
 //! and the platform and the input method can, the input method shows no
 //! composition window, and every change of the composition arrives as an

@@ -233,9 +233,11 @@ bool CGUIEditBoxML::OnEvent(const SEvent& event)
         {
             FocusJustGained = false;
             MouseSelecting = false;
+            keepFinishedComposition();
             SelectionStart = 0;
             SelectionEnd = 0;
-            // What was being composed here never reaches any box.
+            // What was being composed and not committed above never
+            // reaches any box.
             if (InlineComposition)
             {
                 dropComposition();
@@ -264,6 +266,18 @@ bool CGUIEditBoxML::OnEvent(const SEvent& event)
     }
 
     return Parent ? Parent->OnEvent(event) : false;
+}
+
+// A Hangul syllable still being composed is what the user has typed: the
+// input method commits it as the box is left, and it belongs here, where a
+// commit replaces the selection as any other does.
+void CGUIEditBoxML::keepFinishedComposition()
+{
+    core::stringw committed;
+    if (!ime::finishComposition(committed))
+        return;
+    for (u32 i = 0; i < committed.size(); ++i)
+        inputChar(committed[i]);
 }
 
 void CGUIEditBoxML::clampIndices()

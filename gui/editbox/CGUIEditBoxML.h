@@ -209,6 +209,7 @@ protected:
     bool hasLineLayout() const;
     //! Keeps the cursor and the selection inside the text after it shrank.
     void clampIndices();
+    void keepFinishedComposition();
 
     //! A selection drag with the left button is in progress.
     bool MouseSelecting;

@@ -190,6 +190,13 @@ void closeInputMethod()
     ImmReleaseContext(window, context);
 }
 
+// Windows input methods commit on being switched off, through the messages
+// the pump reads; nothing is committed here.
+bool finishComposition(core::stringw&)
+{
+    return false;
+}
+
 u32 readPlatformClock()
 {
     return (u32)GetTickCount();

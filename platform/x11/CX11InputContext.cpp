@@ -33,6 +33,10 @@ const u32 WatchIntervalMs = 500;
 // How long a server that refused the method waits for the next try: one
 // that has just started may own its selection before it takes clients.
 const u32 RetryAfterRefusalMs = 1000;
+// How long leaving a box may wait for the server to commit what it
+// composes: the user has clicked, so the wait is short; a later commit is
+// dropped, as the whole composition was before.
+const u32 FinishTimeoutMs = 500;
 // How long the tests' query of the style may wait.
 const u32 QueryTimeoutMs = 2000;
 
@@ -383,6 +387,25 @@ void CX11InputContext::dropComposition()
 {
     if (!getComposition().Text.empty())
         publishComposition(SComposition());
+}
+
+bool CX11InputContext::finishComposition(core::stringw& committed)
+{
+    // The built-in method drops an unfinished compose sequence, as before.
+    if (!serverInUse())
+        return false;
+    // Answers to earlier keys first, in their order.
+    takeSessionResults();
+    std::string utf8;
+    const bool answered = Session->finishComposition(utf8, FinishTimeoutMs);
+    // A callbacks-style context may have drawn on the way: what it drew is
+    // the left box's, and over.
+    takeSessionResults();
+    dropComposition();
+    if (!answered || utf8.empty())
+        return false;
+    utf8ToWideForUserLocale(utf8, committed);
+    return !committed.empty();
 }
 
 void CX11InputContext::reset()

@@ -22,8 +22,8 @@ class CX11ServerSession;
 //! The user's X input method on the window, opened in the user's locale
 //! with the modifiers of XMODIFIERS. A server named there runs on a
 //! connection and thread of its own (CX11ServerSession), so that the
-//! program's thread never waits for it: a server that does not answer
-//! within a time limit is left to itself while Xlib's built-in method types
+//! program's thread waits for it only within time limits: a server that
+//! does not answer in time is left to itself while Xlib's built-in method types
 //! plain keys, and composes again once it answers. The built-in method also
 //! serves while the server is absent or gone; the server is used again as
 //! soon as one of that name is there.
@@ -59,6 +59,10 @@ public:
     //! when the server offers it; else, or when not wanted, for the styles
     //! in the usual order. A change makes a new context.
     void setInlineComposition(bool wanted);
+    //! Takes the focus from the server's context and waits a bounded time
+    //! for what the server commits on that (Hangul servers commit the
+    //! syllable being composed). False when nothing was committed in time.
+    bool finishComposition(core::stringw& committed);
     //! Ends a composition in progress without committing it and starts a
     //! new context, which switches composing off with servers that keep it
     //! per context.

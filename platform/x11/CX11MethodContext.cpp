@@ -193,6 +193,17 @@ bool CX11MethodContext::roundTrip()
     return true;
 }
 
+bool CX11MethodContext::unfocusAndWait()
+{
+    if (!Context)
+        return false;
+    XUnsetICFocus(Context);
+    // A callbacks-style context too: what Xlib holds back now is drawing
+    // for a composition that ends here.
+    XSetICValues(Context, XNFocusWindow, Win, (char*)0);
+    return true;
+}
+
 bool CX11MethodContext::recreateContext(bool focused, const XPoint* spot)
 {
     // A new context: what was being composed in the old one is gone.

@@ -66,6 +66,10 @@ public:
     //! was forwarded is in the connection's queue. Asks nothing of a
     //! callbacks-style context. False without a context.
     bool roundTrip();
+    //! Takes the focus from the context and waits until the server has
+    //! dealt with it, for every style: what the server commits on losing
+    //! the focus is then in the connection's queue. False without a context.
+    bool unfocusAndWait();
     //! Drops the context and makes a new one with the same focus and spot.
     bool recreateContext(bool focused, const XPoint* spot);
 

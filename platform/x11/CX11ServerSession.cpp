@@ -16,6 +16,10 @@ namespace x11
 {
 namespace
 {
+// How long a focus loss waits for a server that commits on it; see
+// answerFinish.
+const u32 FinishGraceMs = 100;
+
 bool samePoint(const XPoint& a, const XPoint& b)
 {
     return a.x == b.x && a.y == b.y;
@@ -52,8 +56,9 @@ CX11ServerSession::CX11ServerSession(Display* display, Window window, bool focus
     : Dpy(display), Win(window), References(2), BusySince(0), Gone(false), Opened(false),
       Quit(false), Finished(false), Focused(focused), HaveSpot(spot != 0), InlineWanted(false),
       ResetCount(0), Generation(0), NextKey(1), QueryAsked(false), QueryAnswered(false),
-      QueryOk(false), QueryStyle(0), AppliedFocus(focused), AppliedHaveSpot(spot != 0),
-      AppliedResets(0), SeenGeneration(0)
+      QueryOk(false), QueryStyle(0), FinishAsked(0), FinishDone(0), AppliedFocus(focused),
+      AppliedHaveSpot(spot != 0), AppliedResets(0), SeenGeneration(0), ServerTookKeys(false),
+      LeftBehind(false)
 {
     WakePipe[0] = WakePipe[1] = -1;
     Spot = spot ? *spot : XPoint();
@@ -148,6 +153,8 @@ void CX11ServerSession::recreateContext()
     AppliedSpot = spot;
     applyInlineComposition();
     Method.recreateContext(focused, haveSpot ? &spot : 0);
+    ServerTookKeys = false;
+    LeftBehind = false;
 }
 
 void CX11ServerSession::applyInlineComposition()
@@ -212,6 +219,20 @@ bool CX11ServerSession::queryStyle(unsigned long& style, u32 timeoutMs)
         return false;
     style = QueryStyle;
     return QueryOk;
+}
+
+bool CX11ServerSession::finishComposition(std::string& utf8, u32 timeoutMs)
+{
+    std::unique_lock<std::mutex> lock(Lock);
+    const u32 number = ++FinishAsked;
+    lock.unlock();
+    wake();
+    lock.lock();
+    if (!Changed.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                          [this, number] { return FinishDone == number; }))
+        return false;
+    utf8 = FinishText;
+    return true;
 }
 
 void CX11ServerSession::stop(u32 timeoutMs)
@@ -330,9 +351,9 @@ void CX11ServerSession::waitForWork()
         return;
     {
         std::lock_guard<std::mutex> lock(Lock);
-        if (Quit || !Keys.empty() || QueryAsked || Focused != AppliedFocus ||
-            ResetCount != AppliedResets || Generation != SeenGeneration ||
-            (HaveSpot && !samePoint(Spot, AppliedSpot)))
+        if (Quit || !Keys.empty() || QueryAsked || FinishAsked != FinishDone ||
+            Focused != AppliedFocus || ResetCount != AppliedResets ||
+            Generation != SeenGeneration || (HaveSpot && !samePoint(Spot, AppliedSpot)))
             return;
     }
     pollfd fds[2] = {{ConnectionNumber(Dpy), POLLIN, 0}, {WakePipe[0], POLLIN, 0}};
@@ -364,6 +385,7 @@ void CX11ServerSession::work()
         if (Gone)
             break;
     }
+    answerFinish();
     answerQuery();
     u32 generation;
     {
@@ -400,6 +422,7 @@ void CX11ServerSession::applyState()
     {
         AppliedFocus = focused;
         Method.setFocus(focused);
+        LeftBehind &= !focused;
     }
     if (haveSpot && (!AppliedHaveSpot || !samePoint(spot, AppliedSpot)))
     {
@@ -415,6 +438,7 @@ void CX11ServerSession::handleKey(u32 number, XEvent event)
     const bool release = event.type == KeyRelease;
     if (XFilterEvent(&event, None))
     {
+        ServerTookKeys |= !release;
         // Servers that forward keys without waiting answer later; a
         // request it must answer brings its answer to this key with it.
         Method.roundTrip();
@@ -434,7 +458,9 @@ void CX11ServerSession::handleKey(u32 number, XEvent event)
     post(ER_KEY_DONE, number);
 }
 
-void CX11ServerSession::readEvents(u32 key, bool keep)
+// With commits, what the server commits is gathered there instead of
+// being posted, and keys it hands back are dropped.
+void CX11ServerSession::readEvents(u32 key, bool keep, std::string* commits)
 {
     while (!Gone && XPending(Dpy))
     {
@@ -452,7 +478,9 @@ void CX11ServerSession::readEvents(u32 key, bool keep)
         lookup.Keysym = NoSymbol;
         if (!lookup.Release)
             Method.lookup(event.xkey, lookup.Utf8, lookup.Keysym, lookup.LookupStatus);
-        if (keep)
+        if (commits)
+            commits->append(lookup.Utf8);
+        else if (keep && !(LeftBehind && !lookup.Utf8.empty()))
             post(ER_LOOKUP, key, &lookup);
     }
 }
@@ -470,6 +498,46 @@ void CX11ServerSession::recover(u32 generation)
         post(ER_RECOVERED, 0);
     else
         Gone = true;
+}
+
+// Servers answer a focus loss in their own time: fcitx5 within the round
+// trip, IBus once its engine has been told (about a millisecond later on an
+// idle machine). Only a server that took keys since its context was made or
+// last finished can hold a composition, so only then is the grace waited.
+void CX11ServerSession::answerFinish()
+{
+    u32 number;
+    {
+        std::lock_guard<std::mutex> lock(Lock);
+        number = FinishAsked;
+        if (number == FinishDone)
+            return;
+    }
+    std::string commits;
+    if (ServerTookKeys && Method.unfocusAndWait())
+    {
+        // Focus goes back with the next work, or with the new context that
+        // follows when a box is left.
+        AppliedFocus = false;
+        readEvents(0, false, &commits);
+        const u32 since = readPlatformClock();
+        while (commits.empty() && readPlatformClock() - since < FinishGraceMs && !Gone)
+        {
+            pollfd fd = {ConnectionNumber(Dpy), POLLIN, 0};
+            poll(&fd, 1, 10);
+            readEvents(0, false, &commits);
+        }
+        // What the server commits later belongs to the box that was left,
+        // and reaches none.
+        LeftBehind = true;
+    }
+    ServerTookKeys = false;
+    {
+        std::lock_guard<std::mutex> lock(Lock);
+        FinishDone = number;
+        FinishText = commits;
+    }
+    Changed.notify_all();
 }
 
 void CX11ServerSession::answerQuery()

@@ -12,6 +12,7 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <string>
 
 namespace irr
 {
@@ -23,7 +24,8 @@ namespace x11
 //! An input-method server's method and context on an X connection and a
 //! thread of their own. Xlib waits for a server's answers without a time
 //! limit; here only this thread waits, and the program's thread asks and
-//! reads answers without ever blocking, so a server that stops answering
+//! reads answers without blocking, or for a bounded time where it must
+//! have the answer (a box being left), so a server that stops answering
 //! stops composing but not the program. Made and used by CX11InputContext.
 class CX11ServerSession
 {
@@ -88,6 +90,11 @@ public:
     //! doing is dropped once it returns, and it starts afresh with a new
     //! context (ER_RECOVERED). Returns the new stall count.
     u32 markStalled();
+    //! Takes the focus from the context, on which a Hangul server commits
+    //! the syllable it composes, and waits up to timeoutMs for what the
+    //! server commits then, as UTF-8. False on a time-out; what the server
+    //! commits after that reaches no box.
+    bool finishComposition(std::string& utf8, u32 timeoutMs);
     //! The style the server reports for the context, asked on the thread;
     //! false when it does not answer within timeoutMs.
     bool queryStyle(unsigned long& style, u32 timeoutMs);
@@ -112,9 +119,10 @@ private:
     void work();
     void applyState();
     void handleKey(u32 number, XEvent event);
-    void readEvents(u32 key, bool keep);
+    void readEvents(u32 key, bool keep, std::string* commits = 0);
     void recover(u32 generation);
     void answerQuery();
+    void answerFinish();
     void post(E_RESULT type, u32 key, const SRawKeyLookup* lookup = 0);
     void recreateContext();
     void applyInlineComposition();
@@ -148,6 +156,10 @@ private:
     bool QueryAnswered;
     bool QueryOk;
     unsigned long QueryStyle;
+    //! The last finish asked for and the last one done, by number.
+    u32 FinishAsked;
+    u32 FinishDone;
+    std::string FinishText;
 
     //! The thread's own view of the shared state.
     bool AppliedFocus;
@@ -155,6 +167,12 @@ private:
     XPoint AppliedSpot;
     u32 AppliedResets;
     u32 SeenGeneration;
+    //! The server took a key press since the context was made or last
+    //! finished: it may be composing.
+    bool ServerTookKeys;
+    //! The context was finished: it commits to no box until it has the
+    //! focus again or a new context replaces it.
+    bool LeftBehind;
 };
 
 } // end namespace x11

@@ -189,6 +189,11 @@ void closeInputMethod()
         DeviceWindow->getInputContext().reset();
 }
 
+bool finishComposition(core::stringw& committed)
+{
+    return DeviceWindow && DeviceWindow->getInputContext().finishComposition(committed);
+}
+
 u32 readPlatformClock()
 {
     timespec now;

@@ -130,6 +130,12 @@ TEST_P(X11HangulInlineComposition, TheSyllableBeingComposedIsDrawnAndOnlyCommitt
     send({"key", "Return"});
     pumpUntil([&] { return text(First) == L"\ud55c\uad6d\uc5b4"; });
     EXPECT_EQ(L"\ud55c\uad6d\uc5b4", text(First));
+    // Leaving with a syllable drawn: the server commits it to this box.
+    type("gks");
+    ASSERT_TRUE(pumpUntil([&] { return inkPixels(First) > empty + 40; }));
+    clickInto(Second);
+    EXPECT_EQ(L"\ud55c\uad6d\uc5b4\ud55c", text(First));
+    EXPECT_EQ(L"", text(Second));
 }
 
 INSTANTIATE_TEST_SUITE_P(Servers, X11HangulInlineComposition,
