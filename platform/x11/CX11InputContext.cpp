@@ -391,11 +391,12 @@ void CX11InputContext::dropComposition()
 
 bool CX11InputContext::finishComposition(core::stringw& committed)
 {
+    // Answers to earlier keys first, in their order; they may say that the
+    // server has gone.
+    takeSessionResults();
     // The built-in method drops an unfinished compose sequence, as before.
     if (!serverInUse())
         return false;
-    // Answers to earlier keys first, in their order.
-    takeSessionResults();
     std::string utf8;
     const bool answered = Session->finishComposition(utf8, FinishTimeoutMs);
     // A callbacks-style context may have drawn on the way: what it drew is
