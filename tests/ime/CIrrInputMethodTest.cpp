@@ -1,4 +1,3 @@
-#include "app/AppGlobals.h"
 #include "ime/CIrrInputMethod.h"
 #include "platform/InputMethodPlatform.h"
 #include "platform/TickCountOverride.h"
@@ -68,7 +67,6 @@ protected:
         ASSERT_TRUE(inner);
         Device = new CRecordingDevice(inner);
         inner->drop();
-        // The pump is given its device: it must not need the demo's global.
         Pump = new CIrrInputMethod(Device);
         setlocale(LC_ALL, "C");
     }
@@ -191,18 +189,6 @@ TEST_F(InputMethodPump, QuitRequestStillDrainsTheQueueAndEndsTheLoop)
     EXPECT_TRUE(Device->Posted.empty());
 }
 
-TEST_F(InputMethodPump, DemoFormServesTheApplicationDevice)
-{
-    AppDevice = Device;
-    CIrrInputMethod* demoPump = new CIrrInputMethod();
-    AppDevice = 0;
-    ScopedUserLocale locale("ja_JP.UTF-8");
-    commit("\xe3\x81\x82");
-    EXPECT_TRUE(demoPump->run());
-    demoPump->drop();
-    expectAccepted(L"\u3042");
-}
-
 TEST_F(InputMethodPump, ClosedDeviceEndsTheLoopAndTheEngineRunsOncePerFrame)
 {
     const unsigned before = Device->RunCount;
@@ -232,8 +218,7 @@ TEST(InputMethodPumpTimer, AdvancesTheEngineTimerItself)
     ASSERT_TRUE(inner);
     CRecordingDevice* device = new CDeviceWithoutTick(inner);
     inner->drop();
-    AppDevice = device;
-    CIrrInputMethod* pump = new CIrrInputMethod();
+    CIrrInputMethod* pump = new CIrrInputMethod(device);
 
     ITimer* timer = device->getTimer();
     const u32 start = timer->getTime();
@@ -245,7 +230,6 @@ TEST(InputMethodPumpTimer, AdvancesTheEngineTimerItself)
     EXPECT_GE(timer->getTime() - start, 20u);
 
     pump->drop();
-    AppDevice = 0;
     device->drop();
 }
 

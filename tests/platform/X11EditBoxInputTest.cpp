@@ -18,7 +18,7 @@ TEST_P(X11EditBoxInput, KanjiAndKeysTypedOnTheKeyboardReachTheClickedBox)
     gui::CGUIEditBoxML* box = addBox(core::rect<s32>(350, 80, 550, 100));
     ASSERT_TRUE(Driver->mapKeysyms({Hi, Moto, Go}));
     click(360, 90);
-    ASSERT_TRUE(AppGuiEnvironment->hasFocus(box));
+    ASSERT_TRUE(Device->getGUIEnvironment()->hasFocus(box));
     s32 emptyX = 0, emptyY = 0;
     ASSERT_TRUE(testsupport::x11::getInputContextSpotLocation(emptyX, emptyY));
 
@@ -92,7 +92,7 @@ TEST_P(X11EditBoxCompose, LeavingABoxDropsWhatWasBeingComposed)
     click(360, 90);
     send({"key", "Multi_key", "apostrophe"});
     click(360, 120);
-    ASSERT_TRUE(AppGuiEnvironment->hasFocus(second));
+    ASSERT_TRUE(Device->getGUIEnvironment()->hasFocus(second));
     send({"key", "e"});
     EXPECT_EQ(std::wstring(L""), std::wstring(first->getText()));
     EXPECT_EQ(std::wstring(L"e"), std::wstring(second->getText()));

@@ -2,7 +2,6 @@
 #define TESTS_PLATFORM_X11_INPUT_FIXTURE_H_INCLUDED
 
 #include "support/XInputDriver.h"
-#include "app/AppGlobals.h"
 #include "ime/CIrrInputMethod.h"
 #include "platform/InputMethodPlatform.h"
 #include "harness/X11BackendProbe.h"
@@ -55,8 +54,7 @@ protected:
         ASSERT_TRUE(inner);
         Device = new CRecordingDevice(inner);
         inner->drop();
-        AppDevice = Device;
-        Pump = new irr::CIrrInputMethod();
+        Pump = new irr::CIrrInputMethod(Device);
         Window = testsupport::x11::getDeviceWindowId();
         ASSERT_NE(0u, Window);
         Driver->focus(Window);
@@ -73,8 +71,6 @@ protected:
     {
         if (Pump)
             Pump->drop();
-        AppGuiEnvironment = 0;
-        AppDevice = 0;
         if (Device)
             Device->drop();
         Locale.reset();
@@ -168,10 +164,10 @@ protected:
     //! drawn, as in the demo's loop, so frames are drawn from now on.
     irr::gui::CGUIEditBoxML* addBox(const irr::core::rect<irr::s32>& rect)
     {
-        AppGuiEnvironment = Device->getGUIEnvironment();
+        irr::gui::IGUIEnvironment* env = Device->getGUIEnvironment();
         DrawFrames = true;
         irr::gui::CGUIEditBoxML* box =
-            new irr::gui::CGUIEditBoxML(L"", AppGuiEnvironment->getRootGUIElement(), rect);
+            new irr::gui::CGUIEditBoxML(env, L"", env->getRootGUIElement(), rect);
         box->drop();
         return box;
     }

@@ -19,22 +19,6 @@ protected:
     gui::IGUIElement* Root;
 };
 
-// The demo's own form, which names no environment: the box must land in
-// AppGuiEnvironment and use its skin.
-TEST_F(EditBoxProperties, StartsAsADemoBoxExpects)
-{
-    TestEditBox* box = new TestEditBox(L"Editable Text1", Root, core::rect<s32>(350, 80, 550, 100));
-    box->drop();
-    EXPECT_EQ(box->getID(), 0);
-    EXPECT_EQ(box->getParent(), Root);
-    EXPECT_EQ(box->getType(), gui::EGUIET_EDIT_BOX);
-    EXPECT_TRUE(box->isTabStop());
-    EXPECT_FALSE(box->isOverrideColorEnabled());
-    EXPECT_EQ(box->getOverrideColor(), video::SColor(101, 255, 255, 255));
-    EXPECT_TRUE(box->isAutoScrollEnabled());
-    EXPECT_EQ(box->getActiveFont(), App.gui()->getSkin()->getFont());
-}
-
 TEST_F(EditBoxProperties, PasswordModeForcesOneLineAndKeepsItsCharacter)
 {
     TestEditBox* box = makeBox(App.gui(), L"one two\nthree", core::rect<s32>(0, 0, 60, 100), Root);

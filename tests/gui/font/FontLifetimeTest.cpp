@@ -97,6 +97,8 @@ TEST_F(FontLifetime, TheFaceOutlivesItsCreatorWhileTheFontHoldsIt)
 class CountingFont : public gui::CGUITTFont
 {
 public:
+    using gui::CGUITTFont::CGUITTFont;
+
     core::dimension2d<u32> getDimension(const wchar_t* text) const override
     {
         ++Measured;
@@ -108,7 +110,7 @@ public:
 TEST_F(FontLifetime, DrawMeasuresOnlyToCentre)
 {
     gui::CGUITTFace* face = fonttest::loadIpaFace();
-    CountingFont* font = new CountingFont();
+    CountingFont* font = new CountingFont(driver());
     ASSERT_TRUE(font->attach(face, 12));
     face->drop();
 

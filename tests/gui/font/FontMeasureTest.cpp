@@ -1,7 +1,6 @@
 #include "FontTestSupport.h"
 #include "harness/FreeTypeCallCounter.h"
 
-#include "app/AppGlobals.h"
 #include "support/ScopedAppDevice.h"
 #include "support/TestEnvironment.h"
 
@@ -166,9 +165,8 @@ TEST_F(FontMeasure, AttachRefusesAFaceThatDidNotLoad)
 
 TEST(FontWithoutGui, AttachFailsWithoutAVideoDriver)
 {
-    ASSERT_EQ(nullptr, AppGuiEnvironment);
     gui::CGUITTFace* face = fonttest::loadIpaFace();
-    gui::CGUITTFont* font = new gui::CGUITTFont();
+    gui::CGUITTFont* font = new gui::CGUITTFont(nullptr);
     EXPECT_FALSE(font->attach(face, 12));
     EXPECT_EQ(core::dimension2d<u32>(0, 0), font->getDimension(L"AB"));
     font->draw(L"AB", core::rect<s32>(0, 0, 100, 20), video::SColor(255, 0, 0, 0));
@@ -180,7 +178,6 @@ TEST(FontWithoutGui, AttachFailsWithoutAVideoDriver)
 // in that driver and leave it with the font.
 TEST(FontWithoutGui, AGivenDriverIsAllItNeeds)
 {
-    ASSERT_EQ(nullptr, AppGuiEnvironment);
     IrrlichtDevice* device = createDevice(video::EDT_NULL);
     ASSERT_TRUE(device);
     video::IVideoDriver* driver = device->getVideoDriver();

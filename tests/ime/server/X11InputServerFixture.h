@@ -43,7 +43,7 @@ protected:
     {
         const irr::core::rect<irr::s32>& r = box->getAbsolutePosition();
         click(r.UpperLeftCorner.X + 10, r.getCenter().Y);
-        ASSERT_TRUE(AppGuiEnvironment->hasFocus(box));
+        ASSERT_TRUE(Device->getGUIEnvironment()->hasFocus(box));
     }
 
     //! Makes the server compose for the focused box, switching it on when

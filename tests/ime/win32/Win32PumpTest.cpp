@@ -2,7 +2,6 @@
 // CI), with the engine's own window. The input method manager itself makes
 // the commits: a composition string set on the window's context and
 // completed, which it delivers by calling the window procedure directly.
-#include "app/AppGlobals.h"
 #include "ime/CIrrInputMethod.h"
 #include "platform/InputMethodPlatform.h"
 #include "platform/win32/Win32Platform.h"
@@ -62,8 +61,7 @@ protected:
         inner->setEventReceiver(&Receiver);
         Device = new CRecordingDevice(inner);
         inner->drop();
-        AppDevice = Device;
-        Pump = new CIrrInputMethod();
+        Pump = new CIrrInputMethod(Device);
         Window = ime::win32::getDeviceWindow();
         ASSERT_TRUE(Window);
         SetForegroundWindow(Window);
@@ -78,7 +76,6 @@ protected:
     {
         if (Pump)
             Pump->drop();
-        AppDevice = 0;
         if (Device)
             Device->drop();
         // The window's end posts WM_QUIT; the next test starts afresh.
