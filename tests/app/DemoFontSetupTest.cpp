@@ -1,5 +1,5 @@
 #include "app/DemoFontSetup.h"
-#include "support/ScopedAppDevice.h"
+#include "ScopedAppDevice.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 // The demo's forms of the constructors, which take what the components are
 // otherwise given from the demo's globals.
+#include "ScopedAppDevice.h"
 #include "app/AppGlobals.h"
 #include "gui/editbox/CGUIEditBoxML.h"
 #include "harness/CRecordingDevice.h"
 #include "harness/X11BackendProbe.h"
 #include "ime/CIrrInputMethod.h"
-#include "support/ScopedAppDevice.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "app/AppGlobals.h"
 #include "app/MyEventReceiver.h"
-#include "support/ScopedAppDevice.h"
+#include "ScopedAppDevice.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>

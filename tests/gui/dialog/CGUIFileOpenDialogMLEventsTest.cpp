@@ -1,5 +1,5 @@
 #include "DialogTestSupport.h"
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +47,7 @@ protected:
     testsupport::ScopedUserLocale Locale;
     testsupport::TemporaryDirectory Dir;
     ScopedWorkingDirectory Cwd;
-    testsupport::ScopedAppDevice App;
+    testsupport::ScopedDevice App;
     RecordingParent* Parent;
     DialogProbe* Dialog;
     bool Destroyed;
@@ -236,7 +236,7 @@ TEST(DialogDrawing, DrawsItsFrameThroughTheSkinAndNothingWhenHidden)
 {
     testsupport::TemporaryDirectory dir;
     ScopedWorkingDirectory cwd(dir.path());
-    testsupport::ScopedAppDevice app(video::EDT_BURNINGSVIDEO);
+    testsupport::ScopedDevice app(video::EDT_BURNINGSVIDEO);
     DialogProbe* dialog = new DialogProbe(app.gui(), app.gui()->getRootGUIElement());
     dialog->drop();
 

@@ -1,5 +1,5 @@
 #include "DialogTestSupport.h"
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +22,7 @@ protected:
     DialogLayout() : Cwd(Dir.path()) {}
     testsupport::TemporaryDirectory Dir;
     ScopedWorkingDirectory Cwd;
-    testsupport::ScopedAppDevice App;
+    testsupport::ScopedDevice App;
 };
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "DialogTestSupport.h"
 #include "text/UserLocaleText.h"
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -77,7 +77,7 @@ TEST_P(NamesInTheUserLocale, AreListedDecodedWithTheirIconsInTheFileSystemsOrder
     writeFile(dir.path() + "/" + enc.File);
     writeFile(dir.path() + "/" + enc.Folder + "/" + enc.File);
     ScopedWorkingDirectory cwd(dir.path());
-    testsupport::ScopedAppDevice app;
+    testsupport::ScopedDevice app;
 
     DialogProbe* dialog = new DialogProbe(app.gui(), app.gui()->getRootGUIElement());
     dialog->drop();
@@ -117,7 +117,7 @@ TEST(DialogListing, LeavesTheProcessLocaleAsItFoundIt)
     testsupport::TemporaryDirectory dir;
     makeDirectory(dir.path() + "/" + EucJp.Folder);
     ScopedWorkingDirectory cwd(dir.path());
-    testsupport::ScopedAppDevice app;
+    testsupport::ScopedDevice app;
 
     ASSERT_TRUE(setlocale(LC_ALL, Utf8.Locale) != 0);
     const std::string before = processLocale();
@@ -142,7 +142,7 @@ TEST(DialogListing, UndecodableNamesAreShownSelectedAndEnteredByTheirBytes)
     writeFile(dir.path() + "/" + badFile);
     writeFile(dir.path() + "/" + EucJp.Folder + "/inner.txt");
     ScopedWorkingDirectory cwd(dir.path());
-    testsupport::ScopedAppDevice app;
+    testsupport::ScopedDevice app;
 
     DialogProbe* dialog = new DialogProbe(app.gui(), app.gui()->getRootGUIElement());
     dialog->drop();

@@ -2,7 +2,7 @@
 // under it: the shown directory removed, folders that cannot be read or
 // entered, names with the separator of another system.
 #include "DialogTestSupport.h"
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -64,7 +64,7 @@ TEST(DialogBadInput, ARemovedDirectoryGivesWayToItsNearestExistingParent)
     makeDirectory(gone + "/deeper/sub");
     writeFile(dir.path() + "/kept.txt");
     ScopedWorkingDirectory cwd(gone + "/deeper");
-    testsupport::ScopedAppDevice app;
+    testsupport::ScopedDevice app;
     DialogProbe* dialog = new DialogProbe(app.gui(), app.gui()->getRootGUIElement());
     dialog->drop();
     ASSERT_GE(itemIndex(dialog->list(), L"sub"), 0);
@@ -90,7 +90,7 @@ TEST(DialogBadInput, OpeningInARemovedDirectoryListsItsParent)
     makeDirectory(gone);
     ScopedWorkingDirectory cwd(gone);
     ASSERT_EQ(0, rmdir(gone.c_str()));
-    testsupport::ScopedAppDevice app;
+    testsupport::ScopedDevice app;
 
     DialogProbe* dialog = new DialogProbe(app.gui(), app.gui()->getRootGUIElement());
     dialog->drop();
@@ -118,7 +118,7 @@ TEST(DialogBadInput, FoldersThatCannotBeReadOrEnteredKeepTheDialogUsable)
             if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
                 _exit(2);
             ScopedWorkingDirectory cwd(dir.path());
-            testsupport::ScopedAppDevice app;
+            testsupport::ScopedDevice app;
             DialogProbe* dialog = new DialogProbe(app.gui(), app.gui()->getRootGUIElement());
             dialog->drop();
 
@@ -149,7 +149,7 @@ TEST(DialogBadInput, BackslashesInNamesAreTheEnginesSeparators)
     writeFile(dir.path() + "/a\\b.txt");
     writeFile(dir.path() + "/trailing\\");
     ScopedWorkingDirectory cwd(dir.path());
-    testsupport::ScopedAppDevice app;
+    testsupport::ScopedDevice app;
     DialogProbe* dialog = new DialogProbe(app.gui(), app.gui()->getRootGUIElement());
     dialog->drop();
 

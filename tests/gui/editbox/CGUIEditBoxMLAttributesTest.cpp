@@ -1,6 +1,6 @@
 #include "EditBoxTestSupport.h"
 
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 
 #include <string>
 #include <vector>
@@ -48,7 +48,7 @@ protected:
         source->remove();
     }
 
-    testsupport::ScopedAppDevice App;
+    testsupport::ScopedDevice App;
     gui::IGUIElement* Root;
     io::IAttributes* Attributes;
 };

@@ -1,7 +1,7 @@
 #include "EditBoxTestSupport.h"
 
 #include "gui/editbox/CGUIEditBoxMLFactory.h"
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 
 #include <string>
 #include <vector>
@@ -47,7 +47,7 @@ void describe(gui::IGUIElement* start, io::IFileSystem* fileSystem, const std::w
     }
 }
 
-std::vector<std::wstring> describe(const testsupport::ScopedAppDevice& app)
+std::vector<std::wstring> describe(const testsupport::ScopedDevice& app)
 {
     std::vector<std::wstring> out;
     describe(app.gui()->getRootGUIElement(), app.device()->getFileSystem(), L"", out);
@@ -112,7 +112,7 @@ TEST_F(EditBoxSaveLoad, ABoxWrittenToAFileComesBackAsOursWithItsTextAndPropertie
     std::vector<std::wstring> saved;
     std::vector<std::wstring> savedLines;
     {
-        testsupport::ScopedAppDevice app;
+        testsupport::ScopedDevice app;
         gui::registerEditBoxMLFactory(app.gui());
         useIpaFont(app.gui());
         buildScreen(app.gui());
@@ -121,7 +121,7 @@ TEST_F(EditBoxSaveLoad, ABoxWrittenToAFileComesBackAsOursWithItsTextAndPropertie
         ASSERT_TRUE(app.gui()->saveGUI(File));
     }
 
-    testsupport::ScopedAppDevice app;
+    testsupport::ScopedDevice app;
     gui::registerEditBoxMLFactory(app.gui());
     useIpaFont(app.gui());
     ASSERT_TRUE(app.gui()->loadGUI(File));
@@ -156,7 +156,7 @@ TEST_F(EditBoxSaveLoad, ABoxWrittenToAFileComesBackAsOursWithItsTextAndPropertie
 
 TEST_F(EditBoxSaveLoad, OnlyTheEditBoxIsMadeByOurFactory)
 {
-    testsupport::ScopedAppDevice app;
+    testsupport::ScopedDevice app;
     gui::IGUIEnvironment* env = app.gui();
     gui::registerEditBoxMLFactory(env);
 
@@ -184,7 +184,7 @@ TEST_F(EditBoxSaveLoad, OnlyTheEditBoxIsMadeByOurFactory)
 // with its skin's font and takes the focus there.
 TEST_F(EditBoxSaveLoad, AnotherEnvironmentGetsOurBoxInItself)
 {
-    testsupport::ScopedAppDevice app;
+    testsupport::ScopedDevice app;
     IrrlichtDevice* other = createDevice(video::EDT_NULL);
     ASSERT_TRUE(other);
     gui::IGUIEnvironment* env = other->getGUIEnvironment();

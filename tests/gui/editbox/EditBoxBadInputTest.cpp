@@ -3,7 +3,7 @@
 // characters the locale writes as nothing.
 #include "EditBoxTestSupport.h"
 
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 
 #include <string>
 
@@ -33,7 +33,7 @@ protected:
         EXPECT_TRUE(b->OnEvent(keyEvent(key, 0, false, true)));
     }
 
-    testsupport::ScopedAppDevice App;
+    testsupport::ScopedDevice App;
     FakeClipboard* Clipboard;
 };
 

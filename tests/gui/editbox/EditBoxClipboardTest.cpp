@@ -1,6 +1,6 @@
 #include "EditBoxTestSupport.h"
 
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 
 #include <clocale>
 #include <string>
@@ -42,7 +42,7 @@ protected:
         EXPECT_TRUE(b->OnEvent(keyEvent(key, 0, false, true)));
     }
 
-    testsupport::ScopedAppDevice App;
+    testsupport::ScopedDevice App;
     testsupport::ScopedUserLocale Locale;
 };
 

@@ -2,7 +2,7 @@
 
 #include "platform/InputMethodPlatform.h"
 #include "harness/X11BackendProbe.h"
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 
 using namespace irr;
 using namespace editboxtest;
@@ -67,7 +67,7 @@ protected:
                                      b->CurrentTextRect.LowerRightCorner.Y);
     }
 
-    testsupport::ScopedAppDevice App;
+    testsupport::ScopedDevice App;
     RecordingParent* Parent;
     gui::IGUIFont* Font;
 };

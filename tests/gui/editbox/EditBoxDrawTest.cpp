@@ -3,7 +3,7 @@
 #include "platform/InputMethodPlatform.h"
 #include "platform/TickCountOverride.h"
 #include "harness/X11BackendProbe.h"
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 
 using namespace irr;
 using namespace editboxtest;
@@ -71,7 +71,7 @@ protected:
         return found;
     }
 
-    testsupport::ScopedAppDevice App;
+    testsupport::ScopedDevice App;
     gui::IGUISkin* Skin;
     SpyFont* Spy;
 };

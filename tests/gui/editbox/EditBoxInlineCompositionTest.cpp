@@ -4,7 +4,7 @@
 #include "ime/CIrrInputMethod.h"
 #include "platform/InputMethodPlatform.h"
 #include "platform/TickCountOverride.h"
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 
 using namespace irr;
 using namespace editboxtest;
@@ -97,7 +97,7 @@ protected:
         return found;
     }
 
-    testsupport::ScopedAppDevice App;
+    testsupport::ScopedDevice App;
     gui::IGUISkin* Skin;
     SpyFont* Spy;
     CIrrInputMethod* Pump;

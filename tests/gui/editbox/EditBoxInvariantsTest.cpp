@@ -2,7 +2,7 @@
 
 #include "platform/InputMethodPlatform.h"
 #include "platform/TickCountOverride.h"
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 
 #include <random>
 
@@ -150,7 +150,7 @@ protected:
                               rng() % 8 != 0));
     }
 
-    testsupport::ScopedAppDevice App;
+    testsupport::ScopedDevice App;
     gui::IGUIFont* Ipa;
     FakeClipboard* Clipboard;
 };

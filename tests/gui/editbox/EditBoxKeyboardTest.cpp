@@ -2,7 +2,7 @@
 
 #include "platform/InputMethodPlatform.h"
 #include "platform/TickCountOverride.h"
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 
 using namespace irr;
 using namespace editboxtest;
@@ -56,7 +56,7 @@ protected:
         EXPECT_EQ(b->CursorPos, cursor);
     }
 
-    testsupport::ScopedAppDevice App;
+    testsupport::ScopedDevice App;
     RecordingParent* Parent;
     FakeClipboard* Clipboard;
 };

@@ -1,7 +1,7 @@
 #include "EditBoxTestSupport.h"
 
 #include "gui/font/CGUITTFont.h"
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 #include "support/TestEnvironment.h"
 
 using namespace irr;
@@ -39,7 +39,7 @@ protected:
         return box;
     }
 
-    testsupport::ScopedAppDevice App;
+    testsupport::ScopedDevice App;
     gui::IGUIElement* Root;
     gui::IGUIFont* Font;
 };

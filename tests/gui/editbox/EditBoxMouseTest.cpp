@@ -3,7 +3,7 @@
 #include "platform/InputMethodPlatform.h"
 #include "platform/TickCountOverride.h"
 #include "harness/X11BackendProbe.h"
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 
 using namespace irr;
 using namespace editboxtest;
@@ -53,7 +53,7 @@ protected:
         return b->OnEvent(mouseEvent(type, x, y));
     }
 
-    testsupport::ScopedAppDevice App;
+    testsupport::ScopedDevice App;
     RecordingParent* Parent;
     gui::IGUIFont* Font;
 };

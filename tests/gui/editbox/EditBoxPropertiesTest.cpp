@@ -1,7 +1,7 @@
 #include "EditBoxTestSupport.h"
 
 #include "harness/X11BackendProbe.h"
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 #include "support/TestEnvironment.h"
 
 using namespace irr;
@@ -15,7 +15,7 @@ class EditBoxProperties : public ::testing::Test
 protected:
     EditBoxProperties() : Root(App.gui()->getRootGUIElement()) {}
 
-    testsupport::ScopedAppDevice App;
+    testsupport::ScopedDevice App;
     gui::IGUIElement* Root;
 };
 

@@ -1,6 +1,6 @@
 #include "FontTestSupport.h"
 
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -63,7 +63,7 @@ protected:
         return font->getCharacterGlyph(c);
     }
 
-    testsupport::ScopedAppDevice Device;
+    testsupport::ScopedDevice Device;
     gui::CGUITTFont* Font = nullptr;
     gui::CGUITTFace* Chinese = nullptr;
 };
@@ -235,7 +235,7 @@ TEST_F(FallbackFaces, BitmapOnlyFallbackServesOnlyAtItsStrikesSize)
 // the same pen: on the baseline the attached face's size sets.
 TEST(FallbackPixels, FallbackGlyphsAreDrawnAsTheirOwnFaceDrawsThemOnTheSameBaseline)
 {
-    testsupport::ScopedAppDevice device(video::EDT_SOFTWARE);
+    testsupport::ScopedDevice device(video::EDT_SOFTWARE);
     ASSERT_TRUE(device.device());
     gui::CGUITTFace* chinese = loadFace(WenQuanYi);
     gui::CGUITTFont* mixed = fonttest::createIpaFont(device.driver(), 16);

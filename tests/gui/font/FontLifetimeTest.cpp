@@ -1,7 +1,7 @@
 #include "FontTestSupport.h"
 #include "harness/FreeTypeCallCounter.h"
 
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ class FontLifetime : public ::testing::Test
 protected:
     video::IVideoDriver* driver() const { return Device.driver(); }
 
-    testsupport::ScopedAppDevice Device;
+    testsupport::ScopedDevice Device;
 };
 
 TEST_F(FontLifetime, DroppingTheFontRemovesEveryGlyphTextureAndTheFace)

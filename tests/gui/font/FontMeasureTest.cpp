@@ -1,7 +1,7 @@
 #include "FontTestSupport.h"
 #include "harness/FreeTypeCallCounter.h"
 
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +19,7 @@ protected:
 
     core::dimension2d<u32> measure(const wchar_t* text) const { return Font->getDimension(text); }
 
-    testsupport::ScopedAppDevice Device;
+    testsupport::ScopedDevice Device;
     gui::CGUITTFont* Font = 0;
 };
 
@@ -194,7 +194,7 @@ TEST(FontWithoutGui, AGivenDriverIsAllItNeeds)
 // render.
 TEST(FontOnACorruptFace, UnrenderableGlyphsAdvanceByTheFallback)
 {
-    testsupport::ScopedAppDevice device;
+    testsupport::ScopedDevice device;
     testsupport::TemporaryDirectory dir;
     const std::string path = dir.path() + "/scrambled.ttf";
     fonttest::writeFile(path, fonttest::scrambleTable(fonttest::readIpaFont(), "glyf"));

@@ -1,7 +1,7 @@
 #include "FontTestSupport.h"
 
 #include "gui/font/GlyphTexturePixels.h"
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -62,7 +62,7 @@ protected:
         return count;
     }
 
-    testsupport::ScopedAppDevice Device;
+    testsupport::ScopedDevice Device;
     gui::CGUITTFont* Font = 0;
 };
 

@@ -1,6 +1,6 @@
 #include "FontTestSupport.h"
 
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -89,7 +89,7 @@ std::string readIpaFont()
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::vector<u32> renderRegion(testsupport::ScopedAppDevice& device, const core::rect<s32>& region,
+std::vector<u32> renderRegion(testsupport::ScopedDevice& device, const core::rect<s32>& region,
                               video::SColor background, const std::function<void()>& draw)
 {
     video::IVideoDriver* driver = device.driver();

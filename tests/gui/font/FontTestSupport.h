@@ -12,7 +12,7 @@
 
 namespace testsupport
 {
-class ScopedAppDevice;
+class ScopedDevice;
 }
 
 namespace fonttest
@@ -33,7 +33,7 @@ irr::video::ITexture* findTextureNamed(irr::video::IVideoDriver* driver, const c
 
 //! Draws one frame on the device's driver, cleared to background, with draw,
 //! and returns the frame's pixels inside region, row by row.
-std::vector<irr::u32> renderRegion(testsupport::ScopedAppDevice& device,
+std::vector<irr::u32> renderRegion(testsupport::ScopedDevice& device,
                                    const irr::core::rect<irr::s32>& region,
                                    irr::video::SColor background,
                                    const std::function<void()>& draw);

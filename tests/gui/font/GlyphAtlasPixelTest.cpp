@@ -1,7 +1,7 @@
 #include "FontTestSupport.h"
 
 #include "gui/font/CGUITTGlyphAtlas.h"
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -77,7 +77,7 @@ protected:
         return count;
     }
 
-    testsupport::ScopedAppDevice Device;
+    testsupport::ScopedDevice Device;
     gui::CGUITTFont* PerGlyph = 0;
     gui::CGUITTFont* Atlas = 0;
 };

@@ -2,7 +2,7 @@
 
 #include "gui/font/CGUITTGlyphAtlas.h"
 #include "gui/font/CGlyphShelfPacker.h"
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -80,7 +80,7 @@ protected:
             { font->draw(text, core::rect<s32>(pen, pen + core::vector2di(2000, 2000)), Black); });
     }
 
-    testsupport::ScopedAppDevice Device;
+    testsupport::ScopedDevice Device;
 };
 
 TEST_F(GlyphAtlas, TheEngineGetsATextureAPageInsteadOfTwoAGlyphAndLosesThemWithTheFont)

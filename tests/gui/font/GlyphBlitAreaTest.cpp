@@ -1,6 +1,6 @@
 #include "FontTestSupport.h"
 
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -91,7 +91,7 @@ protected:
         return count;
     }
 
-    testsupport::ScopedAppDevice Device;
+    testsupport::ScopedDevice Device;
     gui::CGUITTFont* Font = 0;
 };
 

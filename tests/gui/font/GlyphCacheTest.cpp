@@ -2,7 +2,7 @@
 #include "harness/FreeTypeCallCounter.h"
 
 #include "gui/font/CGUITTGlyph.h"
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +42,7 @@ protected:
         return index;
     }
 
-    testsupport::ScopedAppDevice Device;
+    testsupport::ScopedDevice Device;
     gui::CGUITTFace* Face = 0;
 };
 

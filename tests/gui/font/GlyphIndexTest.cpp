@@ -1,6 +1,6 @@
 #include "FontTestSupport.h"
 
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ void expectIndicesOf(const gui::CGUITTFont& font, FT_Face face)
 
 TEST(FontGlyphIndex, IsFreeTypesForTheAttachedFaceAlsoAfterAttachingAnother)
 {
-    testsupport::ScopedAppDevice device;
+    testsupport::ScopedDevice device;
     gui::CGUITTFace* ipa = fonttest::loadIpaFace();
     gui::CGUITTFont* font = new gui::CGUITTFont(device.driver());
     ASSERT_TRUE(font->attach(ipa, 12));

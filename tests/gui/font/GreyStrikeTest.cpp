@@ -1,6 +1,6 @@
 #include "FontTestSupport.h"
 
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -59,7 +59,7 @@ class GreyStrike : public ::testing::TestWithParam<u32>
 protected:
     GreyStrike() : Device(video::EDT_SOFTWARE) {}
 
-    testsupport::ScopedAppDevice Device;
+    testsupport::ScopedDevice Device;
     testsupport::TemporaryDirectory Folder;
 };
 

@@ -1,20 +1,19 @@
-#ifndef TESTS_SUPPORT_SCOPED_APP_DEVICE_H_INCLUDED
-#define TESTS_SUPPORT_SCOPED_APP_DEVICE_H_INCLUDED
+#ifndef TESTS_SUPPORT_SCOPED_DEVICE_H_INCLUDED
+#define TESTS_SUPPORT_SCOPED_DEVICE_H_INCLUDED
 
 #include <irrlicht.h>
 
 namespace testsupport
 {
 
-//! A real engine device of the given driver (640x480), made the application's
-//! AppDevice and AppGuiEnvironment while the object lives; the globals are
-//! reset and the device dropped afterwards. Drivers other than EDT_NULL open
-//! a window on a private virtual X server.
-class ScopedAppDevice
+//! A real engine device of the given driver (640x480), dropped with the
+//! object. Drivers other than EDT_NULL open a window on a private virtual X
+//! server.
+class ScopedDevice
 {
 public:
-    explicit ScopedAppDevice(irr::video::E_DRIVER_TYPE type = irr::video::EDT_NULL);
-    ~ScopedAppDevice();
+    explicit ScopedDevice(irr::video::E_DRIVER_TYPE type = irr::video::EDT_NULL);
+    ~ScopedDevice();
 
     irr::IrrlichtDevice* device() const { return Device; }
     irr::video::IVideoDriver* driver() const { return Device->getVideoDriver(); }
@@ -29,8 +28,8 @@ public:
     void captureScreen();
 
 private:
-    ScopedAppDevice(const ScopedAppDevice&);
-    ScopedAppDevice& operator=(const ScopedAppDevice&);
+    ScopedDevice(const ScopedDevice&);
+    ScopedDevice& operator=(const ScopedDevice&);
 
     irr::IrrlichtDevice* Device;
     irr::video::IImage* Screen;

@@ -1,6 +1,5 @@
-#include "support/ScopedAppDevice.h"
+#include "support/ScopedDevice.h"
 
-#include "app/AppGlobals.h"
 #include "support/VirtualDisplay.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +9,7 @@ using namespace irr;
 namespace testsupport
 {
 
-ScopedAppDevice::ScopedAppDevice(video::E_DRIVER_TYPE type) : Device(0), Screen(0)
+ScopedDevice::ScopedDevice(video::E_DRIVER_TYPE type) : Device(0), Screen(0)
 {
     if (type != video::EDT_NULL)
         useVirtualDisplay();
@@ -21,27 +20,18 @@ ScopedAppDevice::ScopedAppDevice(video::E_DRIVER_TYPE type) : Device(0), Screen(
     params.LoggingLevel = ELL_NONE;
     Device = createDeviceEx(params);
     if (!Device)
-    {
         ADD_FAILURE() << "no engine device for driver " << (int)type;
-        return;
-    }
-    AppDevice = Device;
-    AppGuiEnvironment = Device->getGUIEnvironment();
 }
 
-ScopedAppDevice::~ScopedAppDevice()
+ScopedDevice::~ScopedDevice()
 {
     if (Screen)
         Screen->drop();
-    AppLogListBox = 0;
-    AppGuiEnvironment = 0;
-    AppDevice = 0;
-    AppWindowOffset = 0;
     if (Device)
         Device->drop();
 }
 
-void ScopedAppDevice::drawFrame(video::SColor clear)
+void ScopedDevice::drawFrame(video::SColor clear)
 {
     video::IVideoDriver* video = driver();
     video->beginScene(true, true, clear);
@@ -50,14 +40,14 @@ void ScopedAppDevice::drawFrame(video::SColor clear)
     captureScreen();
 }
 
-void ScopedAppDevice::captureScreen()
+void ScopedDevice::captureScreen()
 {
     if (Screen)
         Screen->drop();
     Screen = driver()->createScreenShot();
 }
 
-video::SColor ScopedAppDevice::pixel(s32 x, s32 y)
+video::SColor ScopedDevice::pixel(s32 x, s32 y)
 {
     if (!Screen)
         captureScreen();
