@@ -25,7 +25,10 @@ endforeach()
 # One program, one Wine prefix: booting one costs seconds.
 add_executable(test_windows_demo windows/WindowsDemoTest.cpp windows/WinePrefix.cpp
     ime/server/XInputMethodServer.cpp)
-target_link_libraries(test_windows_demo PRIVATE mojiban_test_support GTest::gtest_main X11::X11)
+# The prompt it expects is the demo's own text (app/DriverPrompt), so it
+# links the demo's code, as the demo's own tests do.
+target_link_libraries(test_windows_demo PRIVATE mojiban_test_support mojiban_app
+    GTest::gtest_main X11::X11)
 target_compile_definitions(test_windows_demo PRIVATE
     MOJIBAN_WINDOWS_DEMO="${MOJIBAN_WINDOWS_BUILD_DIR}/multilingual-demo.exe"
     MOJIBAN_WINDOWS_EXAMPLE="${MOJIBAN_WINDOWS_BUILD_DIR}/tests/rotating-label.exe")
