@@ -3,6 +3,8 @@
 #include "ScopedAppDevice.h"
 #include "app/AppGlobals.h"
 #include "gui/editbox/CGUIEditBoxML.h"
+#include "gui/font/CGUITTFont.h"
+#include "harness/IpaFont.h"
 #include "harness/CRecordingDevice.h"
 #include "harness/X11BackendProbe.h"
 #include "ime/CIrrInputMethod.h"
@@ -32,6 +34,20 @@ TEST(DemoForms, TheEditBoxStartsAsTheDemoExpects)
     EXPECT_EQ(box->getOverrideColor(), video::SColor(101, 255, 255, 255));
     EXPECT_TRUE(box->isAutoScrollEnabled());
     EXPECT_EQ(box->getActiveFont(), app.gui()->getSkin()->getFont());
+}
+
+// The font's form takes the driver of AppGuiEnvironment; with none set it
+// has no driver, and attaching fails cleanly instead of crashing.
+TEST(DemoForms, TheFontWithoutTheEnvironmentRefusesToAttach)
+{
+    ASSERT_EQ(nullptr, AppGuiEnvironment);
+    gui::CGUITTFace* face = new gui::CGUITTFace();
+    ASSERT_TRUE(face->load(testsupport::ipaFontPath()));
+    gui::CGUITTFont* font = new gui::CGUITTFont();
+    EXPECT_FALSE(font->attach(face, 12));
+    EXPECT_EQ(core::dimension2d<u32>(0, 0), font->getDimension(L"AB"));
+    font->drop();
+    face->drop();
 }
 
 // The pump keeps the device AppDevice was when it was made.

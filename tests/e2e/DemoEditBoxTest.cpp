@@ -168,6 +168,12 @@ struct ClipboardCase
     const char* Bytes; // 日本 in that locale's encoding
 };
 
+// The case's name in test lists: the locale, not the pointers' bytes.
+void PrintTo(const ClipboardCase& c, std::ostream* os)
+{
+    *os << c.Locale;
+}
+
 class DemoClipboard : public ::testing::TestWithParam<ClipboardCase>
 {
 };
